@@ -1,0 +1,24 @@
+# The newcomer's entry point. `make run` and `make test` do everything they need.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: setup build test run bench clean
+
+setup:
+	@bash tools/setup.sh
+
+build: setup
+	@test -f $(BUILD_DIR)/CMakeCache.txt || cmake -S . -B $(BUILD_DIR) -G Ninja
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+run: build
+	@bash tools/run.sh $(BUILD_DIR)/zingbox/zingbox
+
+bench: build
+	@bash bench/run.sh $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR)

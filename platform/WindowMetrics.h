@@ -1,0 +1,17 @@
+#pragma once
+
+namespace zingbox {
+
+// The toolkit's window state values; the resize pass stops on Minimized.
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// The window's outer size in twips (client area plus a classic sizable frame) and state.
+class WindowMetrics {
+ public:
+  virtual ~WindowMetrics() = default;
+  virtual float Width() const = 0;
+  virtual float Height() const = 0;
+  virtual WindowState State() const = 0;
+};
+
+}  // namespace zingbox
