@@ -44,6 +44,7 @@ class Movie {
 
  private:
   CharacterId nextId();
+  void addDefinition(const std::vector<std::uint8_t>& tag);
   CharacterId fontFor(const std::string& fontName);
 
   Stage stage_;

@@ -4,7 +4,6 @@
 # ZINGBOX_SWF_RECIPE) and writes <dir>/<name>.swf for every listed name as part of the
 # default build. <target> is the custom target that owns the movies; depend on it.
 
-
 function(zingbox_add_movies)
   cmake_parse_arguments(ARG "" "TARGET;OUTPUT_DIR" "RECIPES;MOVIES" ${ARGN})
   if(NOT ARG_TARGET OR NOT ARG_OUTPUT_DIR OR NOT ARG_RECIPES OR NOT ARG_MOVIES)

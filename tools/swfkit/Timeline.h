@@ -14,8 +14,8 @@ namespace zingbox::swf {
 using Depth = std::uint16_t;
 
 struct Placement {
-  Point at;
-  std::string name;  // instance name, so actions can reach it ("ship" for _root.ship)
+  Point at{};
+  std::string name{};  // instance name, so actions can reach it ("ship" for _root.ship)
   double scale = 1;
 };
 
@@ -36,6 +36,8 @@ class Timeline {
   std::vector<std::uint8_t> tags() const;
 
  private:
+  Timeline& addTag(const std::vector<std::uint8_t>& tag);
+
   std::vector<std::uint8_t> tags_;
   std::uint16_t closedFrames_ = 0;
   bool frameOpen_ = false;
