@@ -8,7 +8,8 @@ namespace zingbox {
 // computes it, never a strange number handed to a control.
 class Formula {
  public:
-  explicit Formula(float first) : value_(first) {}
+  // A float term widens exactly; the constants of the formulas are whole twips.
+  explicit Formula(double first) : value_(first) {}
 
   Formula operator+(float term) const { return Formula(value_ + term); }
   Formula operator-(float term) const { return Formula(value_ - term); }
@@ -20,7 +21,6 @@ class Formula {
   float Value() const;
 
  private:
-  explicit Formula(double value) : value_(value) {}
   double value_;
 };
 

@@ -1,0 +1,34 @@
+#include "tests/unit/window/Placement.h"
+
+#include "window/FrameLayout.h"
+
+namespace zingbox::test {
+
+Placement PlacementOf(const FakeForm& fake) {
+  Placement placement;
+  for (const FakeControl* control :
+       {&fake.Label4, &fake.Image7, &fake.Label3, &fake.Label2, &fake.Label1, &fake.Image6,
+        &fake.Image5, &fake.Image4, &fake.Image3, &fake.Image2, &fake.Image1, &fake.rightt,
+        &fake.bott, &fake.leftt, &fake.top_left, &fake.top_right, &fake.topp, &fake.top_rf,
+        &fake.top_lf, &fake.bot_rf, &fake.bot_lf, &fake.rightf, &fake.leftf}) {
+    const std::string& name = control->Name();
+    placement[name + ".Left"] = control->Left();
+    placement[name + ".Top"] = control->Top();
+    placement[name + ".Width"] = control->Width();
+    placement[name + ".Height"] = control->Height();
+    placement[name + ".Visible"] = control->Visible() ? 1 : 0;
+  }
+  placement["flash.Left"] = fake.flash.Left();
+  placement["flash.Top"] = fake.flash.Top();
+  placement["flash.Width"] = fake.flash.Width();
+  placement["flash.Height"] = fake.flash.Height();
+  return placement;
+}
+
+void ResizeTo(FakeForm& fake, float width, float height) {
+  fake.form.width = width;
+  fake.form.height = height;
+  ResizePass(fake.controls);
+}
+
+}  // namespace zingbox::test

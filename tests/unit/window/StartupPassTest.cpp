@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "platform/RuntimeError.h"
+#include "tests/unit/window/Placement.h"
+#include "window/FrameLayout.h"
+
+namespace zingbox::test {
+namespace {
+
+TEST(StartupPass, MakesItsFourteenAssignmentsInOrder) {
+  FakeForm fake;
+  fake.form.width = 12000;
+  fake.form.height = 9000;
+  StartupPass(fake.controls);
+  const std::vector<std::string> expected{
+      "top_left.Left=0",   "top_right.Left=11085", "top_lf.Left=750",  "top_lf.Width=1830",
+      "top_rf.Width=1840", "topp.Left=2580",       "top_rf.Left=9255", "leftt.Left=0",
+      "leftt.Top=7345",    "rightt.Left=10800",    "rightt.Top=7510",  "bott.Top=7705",
+      "bot_lf.Top=7690",   "bot_rf.Top=7720"};
+  EXPECT_EQ(fake.log.Ops(), expected);
+}
+
+TEST(StartupPass, LeavesWhatWaitsForTheFirstResizeAtItsDesignValues) {
+  FakeForm fake;
+  const Placement design = PlacementOf(fake);
+  fake.form.width = 12000;
+  fake.form.height = 9000;
+  StartupPass(fake.controls);
+  const Placement after = PlacementOf(fake);
+  for (const char* key :
+       {"bott.Left", "bott.Width", "bot_lf.Left", "bot_lf.Width", "bot_rf.Left", "bot_rf.Width",
+        "leftf.Top", "leftf.Height", "rightf.Left", "rightf.Height", "Image1.Left", "Image7.Top",
+        "Label4.Left", "Label1.Top", "topp.Width", "flash.Width", "flash.Height",
+        "Image7.Visible"}) {
+    EXPECT_EQ(after.at(key), design.at(key)) << key;
+  }
+}
+
+TEST(StartupPass, ReadsTheCentreWidthTheControlHasRatherThanTheNaturalOne) {
+  FakeForm fake;
+  fake.topp.SetWidth(6000);
+  fake.form.width = 12000;
+  StartupPass(fake.controls);
+  EXPECT_EQ(fake.top_lf.Width(), 2167.5);
+  EXPECT_EQ(fake.top_rf.Width(), 2177.5);
+  EXPECT_EQ(fake.top_rf.Left(), 2167.5 + 750 + 6000);
+}
+
+TEST(StartupPass, ANarrowWindowsNegativeTopFillerReachesTheCaller) {
+  FakeForm fake;
+  fake.form.width = 3600;
+  fake.form.height = 6000;
+  try {
+    StartupPass(fake.controls);
+    FAIL() << "a negative top_lf width must be refused";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), error_number::InvalidPropertyValue);
+  }
+  EXPECT_EQ(fake.log.Ops(),
+            (std::vector<std::string>{"top_left.Left=0", "top_right.Left=2685", "top_lf.Left=750"}));
+}
+
+TEST(StartupPass, AnArithmeticFaultReachesTheCallerAsAnOverflow) {
+  FakeForm fake;
+  fake.form.width = INFINITY;
+  try {
+    StartupPass(fake.controls);
+    FAIL() << "an infinite width must not be assigned";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), error_number::Overflow);
+  }
+  EXPECT_EQ(fake.log.Ops(), std::vector<std::string>{"top_left.Left=0"});
+}
+
+}  // namespace
+}  // namespace zingbox::test
