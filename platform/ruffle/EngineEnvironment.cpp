@@ -1,0 +1,36 @@
+#include "platform/ruffle/EngineEnvironment.h"
+
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QCoreApplication>
+
+namespace zingbox {
+namespace {
+
+void AppendChromiumFlags(const QByteArray& flags) {
+  QByteArray current = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  if (!current.isEmpty()) current += ' ';
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", current + flags);
+}
+
+// A desktop login always names its session type; Xvfb and other bare X servers don't,
+// and there the GPU process only burns CPU emulating GL (WebGL is blocklisted anyway).
+bool RunsWithoutDesktopSession() { return qEnvironmentVariableIsEmpty("XDG_SESSION_TYPE"); }
+
+}  // namespace
+
+void PrepareEngineEnvironment() {
+  // Chromium refuses to start its sandbox as root; as any other user it stays on.
+  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+
+  if (RunsWithoutDesktopSession()) {
+    AppendChromiumFlags("--disable-gpu");
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
+  }
+
+  // Qt WebEngine shares its GL context with the widgets; must be set before QApplication.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+}  // namespace zingbox

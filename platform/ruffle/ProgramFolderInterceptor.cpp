@@ -1,0 +1,33 @@
+#include "platform/ruffle/ProgramFolderInterceptor.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace zingbox {
+namespace {
+
+// Resolves "..", and symbolic links where the file exists, so neither leads outside.
+QString ResolvedPath(const QString& path) {
+  const QString canonical = QFileInfo(path).canonicalFilePath();
+  return canonical.isEmpty() ? QDir::cleanPath(QDir(path).absolutePath()) : canonical;
+}
+
+}  // namespace
+
+ProgramFolderInterceptor::ProgramFolderInterceptor(const QString& programFolder, QObject* parent)
+    : QWebEngineUrlRequestInterceptor(parent),
+      folderPrefix_(ResolvedPath(programFolder) + QLatin1Char('/')) {}
+
+void ProgramFolderInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
+  if (!Allows(info.requestUrl())) info.block(true);
+}
+
+bool ProgramFolderInterceptor::Allows(const QUrl& url) const {
+  const QString scheme = url.scheme();
+  if (scheme == QLatin1String("data") || scheme == QLatin1String("blob")) return true;
+  if (!url.isLocalFile() || !url.host().isEmpty()) return false;
+  return ResolvedPath(url.toLocalFile()).startsWith(folderPrefix_);
+}
+
+}  // namespace zingbox

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QWebEngineView>
+
+#include "platform/qt/HostedPlayer.h"
+
+namespace zingbox {
+
+class PageBridge;
+class PlayerPage;
+class ProgramFolderInterceptor;
+
+// The movie player: Ruffle running in a web view on a small host page of ours, which the
+// build puts in "player/" of the program folder. Operations issued before the page is
+// ready are kept and applied in order once it is. Use on the UI thread only.
+class RufflePlayer : public QWebEngineView, public HostedPlayer {
+  Q_OBJECT
+
+ public:
+  explicit RufflePlayer(QWidget* parent = nullptr,
+                        const QString& programFolder = QCoreApplication::applicationDirPath());
+  ~RufflePlayer() override;
+
+  void SetMovie(const std::u16string& path) override;
+  void SetBGColor(const std::u16string& colour) override;
+  void Play() override;
+  void StopPlay() override;
+
+  void SetLeft(float twips) override;
+  void SetTop(float twips) override;
+  void SetWidth(float twips) override;
+  void SetHeight(float twips) override;
+
+  // The handler runs on the UI thread from a queued event, never inside the engine's own
+  // call, so it may assign Movie at once.
+  void OnFSCommand(FSCommandHandler handler) override;
+
+  QWidget* Widget() override { return this; }
+
+ private:
+  void ShowMissingEngine(const QString& missingFile);
+  void LoadHostPage(const QString& programFolder, const QString& playerFolder);
+  void CallPage(const QString& function, const QStringList& textArguments = {});
+  void FlushPendingCalls();
+  void DeliverFSCommand(const QString& command, const QString& args);
+  void FocusMovieWhenViewGainsFocus();
+  void ApplyGeometry();
+
+  PlayerPage* page_ = nullptr;
+  ProgramFolderInterceptor* interceptor_ = nullptr;
+  PageBridge* bridge_ = nullptr;
+  FSCommandHandler fsCommandHandler_;
+  bool pageReady_ = false;
+  QStringList pendingCalls_;
+  float left_ = 0;
+  float top_ = 0;
+  float width_ = 0;
+  float height_ = 0;
+};
+
+}  // namespace zingbox

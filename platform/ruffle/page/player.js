@@ -1,0 +1,128 @@
+"use strict";
+
+// The host side of the movie player. The program drives it through the functions of
+// `zingbox`, in the order it calls them; commands from the movie go back over the web
+// channel. Every movie gets a fresh Ruffle element, so nothing of the last one (an error
+// panel, a paused state) carries over.
+const zingbox = (() => {
+  const stage = document.getElementById("stage");
+  const message = document.getElementById("message");
+
+  const ownOptions = {
+    autoplay: "on",
+    unmuteOverlay: "hidden",
+    splashScreen: false,
+    preloader: false,
+    letterbox: "off",
+    scale: "showAll",
+    quality: "high",
+    // The stage stays clear and the page paints the background colour behind it, so
+    // that a new colour shows at once, also on the movie already playing.
+    wmode: "transparent",
+    menu: true,
+    contextMenu: "on",
+    allowScriptAccess: true,
+    // Needed for fscommand to reach us; what the movie may fetch is decided by the host.
+    allowNetworking: "all",
+    openUrlMode: "allow",
+    upgradeToHttps: false,
+    warnOnUnsupportedContent: false,
+    allowFullscreen: false,
+    logLevel: "error",
+  };
+
+  // Only our Pause/Resume button resumes a movie; Ruffle's own big play button never shows.
+  const hiddenOverlays = "#play-button, #unmute-overlay { display: none !important; }";
+
+  let bridge = null;
+  let element = null;       // the Ruffle element of the movie loaded last
+  let chosenColor = "";     // "rrggbb" from the program; "" means the movie's own
+  let movieColor = "#ffffff";
+  let suspended = false;    // the program's last word was StopPlay
+
+  function paintBackground() {
+    stage.style.backgroundColor = chosenColor ? "#" + chosenColor : movieColor;
+  }
+
+  function showMessage(title, file, reason) {
+    document.getElementById("message-title").textContent = title;
+    document.getElementById("message-file").textContent = file;
+    document.getElementById("message-reason").textContent = reason;
+    message.hidden = false;
+  }
+
+  function dropElement() {
+    stage.replaceChildren();
+    element = null;
+  }
+
+  function createElement() {
+    const fresh = window.RufflePlayer.newest().createPlayer();
+    const style = document.createElement("style");
+    style.textContent = hiddenOverlays;
+    fresh.shadowRoot.appendChild(style);
+    fresh.ruffle().addFSCommandHandler((command, args) => {
+      bridge.fsCommand(String(command), String(args));
+      return true;
+    });
+    fresh.addEventListener("loadedmetadata", () => {
+      movieColor = fresh.ruffle().metadata.backgroundColor || "#ffffff";
+      paintBackground();
+    });
+    return fresh;
+  }
+
+  function load(url, file) {
+    message.hidden = true;
+    suspended = false;
+    if (!window.RufflePlayer || !window.RufflePlayer.newest()) {
+      showMessage("The Flash player cannot start.", "ruffle/ruffle.js",
+          "Its engine is missing or damaged. Reinstall the program to play the games.");
+      return;
+    }
+    const fresh = createElement();
+    stage.replaceChildren(fresh);
+    element = fresh;
+    fresh.ruffle().load({ ...ownOptions, url }).then(() => {
+      if (element !== fresh) return;
+      if (suspended) fresh.ruffle().suspend();
+      fresh.focus();
+    }, () => {
+      if (element !== fresh) return;
+      dropElement();
+      showMessage("This movie cannot be played.", file,
+          "The Flash player could not read it.");
+    });
+  }
+
+  function showProblem(file, reason) {
+    dropElement();
+    showMessage("This movie cannot be played.", file, reason);
+  }
+
+  function setBackgroundColor(color) {
+    chosenColor = color;
+    paintBackground();
+  }
+
+  function suspend() {
+    suspended = true;
+    if (element) element.ruffle().suspend();
+  }
+
+  function resume() {
+    suspended = false;
+    if (element) element.ruffle().resume();
+  }
+
+  function focusMovie() {
+    if (element) element.focus();
+  }
+
+  new QWebChannel(qt.webChannelTransport, (channel) => {
+    bridge = channel.objects.bridge;
+    bridge.pageReady();
+  });
+
+  return { load, showProblem, setBackgroundColor, suspend, resume, focusMovie };
+})();
