@@ -15,7 +15,9 @@ using Depth = std::uint16_t;
 
 struct Placement {
   Point at{};
-  std::string name{};  // instance name, so actions can reach it ("ship" for _root.ship)
+  // Instance name, so actions can reach it ("ship" for _root.ship). Only sprites, buttons
+  // and texts can be reached: wrap a shape in a sprite to move it from actions.
+  std::string name{};
   double scale = 1;
 };
 

@@ -13,7 +13,8 @@ constexpr Color white = Color::rgb(0xffffff);
 // across a looping sprite timeline and disappears on its last frame.
 ZINGBOX_SWF_RECIPE(keys_and_counter) {
   Movie movie({.width = 640, .height = 480, .frameRate = 24, .background = Color::rgb(0x203040)});
-  const CharacterId ball = movie.defineShape(Shape().ellipse({0, 0}, 24, 24, Color::rgb(0xffcc00)));
+  const CharacterId ball = movie.defineSprite(Timeline().place(
+      1, movie.defineShape(Shape().ellipse({0, 0}, 24, 24, Color::rgb(0xffcc00)))));
   const CharacterId counter = movie.defineText(
       {.content = "0", .area = {20, 20, 300, 40}, .size = 28, .color = white, .variable = "frames"});
   const CharacterId square = movie.defineShape(Shape().rectangle({-20, -20, 40, 40}, Color::rgb(0x44dd66)));
