@@ -12,7 +12,6 @@ const zingbox = (() => {
     autoplay: "on",
     unmuteOverlay: "hidden",
     splashScreen: false,
-    preloader: false,
     letterbox: "off",
     scale: "showAll",
     quality: "high",

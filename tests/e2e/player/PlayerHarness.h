@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ruffle/EngineEnvironment.h"
+#include "platform/ruffle/RufflePlayer.h"
+
+namespace zingbox::test {
+
+struct Command {
+  QString command;
+  QString args;
+};
+
+// A window with a real RufflePlayer in it, placed at (20, 20) px and sized 320x240 px
+// through the player's own twip setters, shown and recording every FSCommand.
+class PlayerHarness {
+ public:
+  PlayerHarness();
+
+  RufflePlayer& Player() { return *player_; }
+  QWidget& Window() { return window_; }
+
+  // "<program folder>\<file>", the way the shell forms a movie path.
+  static std::u16string MoviePath(const QString& file);
+  static QString ProgramFolder();
+
+  // Passes each FSCommand on to `handler` as well, after recording it.
+  void ForwardCommandsTo(MoviePlayer::FSCommandHandler handler) { forward_ = std::move(handler); }
+
+  const std::vector<Command>& Commands() const { return commands_; }
+  // Waits until the movie has sent `command` (with exactly `args` unless that is null).
+  bool WaitForCommand(const QString& command, const QString& args = QString(), int timeoutMs = 20000);
+  int CountOf(const QString& command) const;
+  // The arguments of the latest `command`, or null.
+  QString LatestArgs(const QString& command) const;
+
+  // The colour the player shows at `point` (player coordinates), taken from grab().
+  QColor PixelAt(QPoint point);
+  bool WaitForPixel(QPoint point, QColor expected, int timeoutMs = 20000);
+
+  // Evaluates a JavaScript expression in the player's page and returns it as text.
+  QString EvaluateInPage(const QString& expression);
+
+ private:
+  QWidget window_;
+  RufflePlayer* player_;
+  std::vector<Command> commands_;
+  MoviePlayer::FSCommandHandler forward_;
+};
+
+bool SameColour(QColor actual, QColor expected);
+
+}  // namespace zingbox::test
+
+// Qt Test's main, with the web engine's environment prepared before the application.
+#define ZINGBOX_PLAYER_TEST_MAIN(TestClass)    \
+  int main(int argc, char** argv) {            \
+    zingbox::PrepareEngineEnvironment();       \
+    QApplication app(argc, argv);              \
+    TestClass test;                            \
+    return QTest::qExec(&test, argc, argv);    \
+  }

@@ -1,0 +1,95 @@
+// The movies the player's end-to-end tests play. Each reports what it does through
+// fscommand, so a test can wait on the movie itself rather than on the clock.
+#include <string>
+
+#include "tools/swfkit/Recipe.h"
+
+namespace zingbox::swf {
+namespace {
+
+constexpr Stage SmallStage = {.width = 320, .height = 240, .frameRate = 30, .background = Color::rgb(0x203040)};
+constexpr Color GameBlue = Color::rgb(0x2040ff);
+constexpr int CounterFrames = 900;  // 30 s at 30 fps: no test waits for it to wrap
+
+Movie FrameCounter(const char* command) {
+  Movie movie(SmallStage);
+  for (int frame = 1; frame <= CounterFrames; ++frame)
+    movie.timeline().actions(Actions().fscommand(command, std::to_string(frame))).showFrame();
+  return movie;
+}
+
+}  // namespace
+
+// Greets with a text that has to survive the trip unchanged, then picks a game the way
+// the pack's menu does.
+ZINGBOX_SWF_RECIPE(menu) {
+  Movie movie(SmallStage);
+  movie.timeline()
+      .actions(Actions().fscommand("hello", "Grüße, wörld & <ü> \"quoted\" 100%"))
+      .showFrame()
+      .actions(Actions().fscommand("game", "wuzz").stop())
+      .showFrame();
+  return movie;
+}
+
+// A game: a blue square in the middle of a red stage that the program recolours.
+ZINGBOX_SWF_RECIPE(wuzz) {
+  Movie movie({.width = 320, .height = 240, .frameRate = 30, .background = Color::rgb(0xcc3333)});
+  const CharacterId square = movie.defineShape(Shape().rectangle({110, 70, 100, 100}, GameBlue));
+  movie.timeline().place(1, square).actions(Actions().fscommand("started", "wuzz").stop()).showFrame();
+  return movie;
+}
+
+// Counts its frames aloud: ("frame", "1"), ("frame", "2"), ...
+ZINGBOX_SWF_RECIPE(counter) { return FrameCounter("frame"); }
+
+// The same with another command, to tell two movies apart.
+ZINGBOX_SWF_RECIPE(second_counter) { return FrameCounter("second"); }
+
+// Its own stage colour with a blue square in the middle, and nothing to say but hello.
+ZINGBOX_SWF_RECIPE(plain) {
+  Movie movie(SmallStage);
+  const CharacterId square = movie.defineShape(Shape().rectangle({110, 70, 100, 100}, GameBlue));
+  movie.timeline().place(1, square).actions(Actions().fscommand("started", "plain").stop()).showFrame();
+  return movie;
+}
+
+// Reports each frame in which the right arrow key is held down.
+ZINGBOX_SWF_RECIPE(keys) {
+  Movie movie(SmallStage);
+  movie.timeline()
+      .actions(Actions().fscommand("started", "keys"))
+      .showFrame()
+      .actions(Actions().when(Actions().keyIsDown(KeyCode::Right), Actions().fscommand("key", "right")))
+      .showFrame()
+      .actions(Actions().gotoAndPlay(2))
+      .showFrame();
+  return movie;
+}
+
+// Reaches for a file beside it and for one outside the program folder, tries to leave
+// the page for the outside file and to open a web page, then says every frame which
+// of the two files' variables arrived.
+ZINGBOX_SWF_RECIPE(hostile) {
+  Movie movie(SmallStage);
+  const auto arrived = [](const char* variable, const char* value) {
+    return Actions().getVariable(variable).push(value).equals();
+  };
+  movie.timeline()
+      .actions(Actions()
+                   .loadVariables("inside.txt", "_root")
+                   .loadVariables(ZINGBOX_OUTSIDE_FILE_URL, "_root")
+                   .getURL(ZINGBOX_OUTSIDE_FILE_URL, "_self")
+                   .getURL("https://zingbox.invalid/hello?from=movie", "_blank"))
+      .showFrame()
+      .actions(Actions()
+                   .fscommand("tick", "")
+                   .when(arrived("inside", "yes"), Actions().fscommand("inside", "yes"))
+                   .when(arrived("secret", "stolen"), Actions().fscommand("secret", "stolen")))
+      .showFrame()
+      .actions(Actions().gotoAndPlay(2))
+      .showFrame();
+  return movie;
+}
+
+}  // namespace zingbox::swf
