@@ -66,14 +66,14 @@ void DrawHair(QPainter& painter) {
 void DrawSleepyEye(QPainter& painter, const Sketch& sketch, QPointF centre) {
   painter.setPen(sketch.Pen(Line, 1.2));
   painter.setBrush(QColor(246, 244, 224));
-  painter.drawEllipse(centre, 7, 6);
+  painter.drawEllipse(centre, 8, 7);
   painter.setPen(Qt::NoPen);
   painter.setBrush(Qt::black);
-  painter.drawEllipse(centre + QPointF(0, 2), 2.8, 2.8);
+  painter.drawEllipse(centre + QPointF(0, 2.5), 3.4, 3.4);
   // The heavy lid covers the upper half.
   painter.setBrush(SkinShadow);
-  painter.setPen(sketch.Pen(Line, 1.6));
-  painter.drawChord(QRectF(centre.x() - 7.5, centre.y() - 6.5, 15, 13), 0, 180 * 16);
+  painter.setPen(sketch.Pen(Line, 2));
+  painter.drawChord(QRectF(centre.x() - 8.5, centre.y() - 7.5, 17, 15), 0, 180 * 16);
 }
 
 void DrawMouth(QPainter& painter, const Sketch& sketch) {
@@ -125,8 +125,8 @@ QImage DrawMonsterIcon(int size) {
   DrawNeckAndBolts(painter, sketch);
   DrawHead(painter, sketch);
   DrawHair(painter);
-  DrawSleepyEye(painter, sketch, {23, 32});
-  DrawSleepyEye(painter, sketch, {41, 32});
+  DrawSleepyEye(painter, sketch, {22.5, 32});
+  DrawSleepyEye(painter, sketch, {41.5, 32});
   DrawMouth(painter, sketch);
   painter.end();
   return icon.convertToFormat(QImage::Format_ARGB32);
