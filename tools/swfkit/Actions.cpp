@@ -65,6 +65,12 @@ std::vector<std::uint8_t> strings(std::string_view first, std::string_view secon
   return ByteWriter().string(first).string(second).take();
 }
 
+// ActionScript counts frames from 1, the GotoFrame record from 0.
+std::vector<std::uint8_t> frameIndex(int frame) {
+  if (frame < 1 || frame > 65536) throw std::out_of_range("frame numbers start at 1");
+  return ByteWriter().u16(static_cast<std::uint16_t>(frame - 1)).take();
+}
+
 std::size_t encodedSize(std::uint8_t actionCode, const std::vector<std::uint8_t>& payload) {
   return actionCode >= 0x80 ? 3 + payload.size() : 1;
 }
@@ -85,13 +91,9 @@ Actions& Actions::stop() { return op(code::Stop); }
 Actions& Actions::nextFrame() { return op(code::NextFrame); }
 Actions& Actions::previousFrame() { return op(code::PreviousFrame); }
 
-Actions& Actions::gotoAndPlay(int frame) { return gotoAndStop(frame).play(); }
+Actions& Actions::gotoAndPlay(int frame) { return op(code::GotoFrame, frameIndex(frame)).play(); }
 
-Actions& Actions::gotoAndStop(int frame) {
-  if (frame < 1 || frame > 65536) throw std::out_of_range("frame numbers start at 1");
-  op(code::GotoFrame, ByteWriter().u16(static_cast<std::uint16_t>(frame - 1)).take());
-  return stop();
-}
+Actions& Actions::gotoAndStop(int frame) { return op(code::GotoFrame, frameIndex(frame)).stop(); }
 
 Actions& Actions::gotoAndPlay(std::string_view frameLabel) {
   return op(code::GoToLabel, ByteWriter().string(frameLabel).take()).play();
