@@ -109,6 +109,7 @@ class Form1EventsTest : public QObject {
     QVERIFY(fixture.ShowAndActivate());
     fixture.ClickOn(fixture.Picture("Image1"));
     QVERIFY(fixture.Picture("Image2").Visible());  // the click reached Menu, which loaded a movie
+    QTest::qWait(50);  // let queued focus changes land before looking
     QCOMPARE(QApplication::focusWidget(), fixture.flash.Widget());
   }
 
