@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTest>
 #include <QWebEnginePage>
@@ -46,6 +47,21 @@ bool PlayerHarness::WaitForCommand(const QString& command, const QString& args, 
 int PlayerHarness::CountOf(const QString& command) const {
   return static_cast<int>(std::count_if(commands_.begin(), commands_.end(),
                                         [&](const Command& sent) { return sent.command == command; }));
+}
+
+bool PlayerHarness::WaitUntilQuiet(int quietMs, int timeoutMs) {
+  QElapsedTimer sinceLastCommand;
+  sinceLastCommand.start();
+  std::size_t seen = commands_.size();
+  return QTest::qWaitFor(
+      [&] {
+        if (commands_.size() != seen) {
+          seen = commands_.size();
+          sinceLastCommand.restart();
+        }
+        return sinceLastCommand.elapsed() >= quietMs;
+      },
+      timeoutMs);
 }
 
 QString PlayerHarness::LatestArgs(const QString& command) const {

@@ -35,9 +35,12 @@ class PlayerHarness {
   void ForwardCommandsTo(MoviePlayer::FSCommandHandler handler) { forward_ = std::move(handler); }
 
   const std::vector<Command>& Commands() const { return commands_; }
+  void ForgetCommands() { commands_.clear(); }
   // Waits until the movie has sent `command` (with exactly `args` unless that is null).
   bool WaitForCommand(const QString& command, const QString& args = QString(), int timeoutMs = 20000);
   int CountOf(const QString& command) const;
+  // Waits until the movie has been silent for quietMs; false if it never fell silent.
+  bool WaitUntilQuiet(int quietMs, int timeoutMs = 10000);
   // The arguments of the latest `command`, or null.
   QString LatestArgs(const QString& command) const;
 
