@@ -46,6 +46,21 @@ class Form1Test : public QObject {
     QVERIFY(form.windowFlags().testFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     QCOMPARE(form.windowState(), Qt::WindowNoState);
     QCOMPARE(form.minimumSize(), QSize(0, 0));
+    QVERIFY(form.windowIcon().availableSizes().contains(QSize(16, 16)));
+    QVERIFY(form.windowIcon().availableSizes().contains(QSize(32, 32)));
+  }
+
+  // Every picture control finds its picture; one that does not stretch is exactly its size.
+  void picturesAreBuiltInAndFitTheirControls() {
+    Form1Fixture fixture;
+    for (QtPicture* picture : fixture.form->findChildren<QtPicture*>()) {
+      const QPixmap pixmap(":/window/" + picture->objectName() + ".gif");
+      QVERIFY2(!pixmap.isNull(), qPrintable(picture->objectName()));
+      const bool stretches = QSet<QString>{"topp", "bott", "top_lf", "top_rf", "bot_lf", "bot_rf", "leftf", "rightf"}
+                                 .contains(picture->objectName());
+      if (!stretches) QCOMPARE(QSizeF(pixmap.size()) * 15, QSizeF(picture->Width(), picture->Height()));
+    }
+    QCOMPARE(fixture.form->findChildren<QtPicture*>().size(), 19);
   }
 
   void everyControlStandsAtItsDesignValuesBeforeAnyPass() {
