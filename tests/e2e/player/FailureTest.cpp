@@ -1,0 +1,123 @@
+// What the player shows for a path that names no playable movie, and that it plays
+// the next one all the same; and a damaged installation named rather than a blank area.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "tests/e2e/player/PlayerHarness.h"
+
+namespace zingbox::test {
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& content) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  QCOMPARE(file.write(content), content.size());
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class FailureTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<PlayerHarness> harness_;
+  QTemporaryDir outside_;
+
+  QString PageMessage() {
+    return harness_->EvaluateInPage(QStringLiteral(
+        "document.getElementById('message').hidden ? '' : document.getElementById('message').innerText"));
+  }
+
+  void ExpectMessageThenNextLoadPlays(const std::u16string& path, const QString& reason) {
+    harness_->Player().SetMovie(path);
+    QTRY_VERIFY_WITH_TIMEOUT(PageMessage().contains(QString::fromStdU16String(path)), 20000);
+    QVERIFY2(PageMessage().contains(reason), qPrintable(PageMessage()));
+    QCOMPARE(harness_->EvaluateInPage(QStringLiteral("document.querySelectorAll('ruffle-player').length")),
+             QStringLiteral("0"));
+
+    harness_->ForgetCommands();
+    harness_->Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("plain.swf")));
+    QVERIFY(harness_->WaitForCommand(QStringLiteral("started"), QStringLiteral("plain")));
+    QVERIFY(harness_->WaitForPixel({160, 120}, QColor(0x20, 0x40, 0xff)));
+    QCOMPARE(PageMessage(), QString());
+  }
+
+ private slots:
+  void initTestCase() {
+    const QDir program(PlayerHarness::ProgramFolder());
+    WriteFile(program.filePath(QStringLiteral("empty.swf")), {});
+    WriteFile(program.filePath(QStringLiteral("text.swf")), "this is no movie\n");
+    const QByteArray counter = ReadFile(program.filePath(QStringLiteral("counter.swf")));
+    QVERIFY(counter.size() > 1000);
+    WriteFile(program.filePath(QStringLiteral("truncated.swf")), counter.left(counter.size() / 2));
+    WriteFile(QDir(outside_.path()).filePath(QStringLiteral("plain.swf")),
+              ReadFile(program.filePath(QStringLiteral("plain.swf"))));
+    harness_ = std::make_unique<PlayerHarness>();
+  }
+
+  void cleanupTestCase() { harness_.reset(); }
+
+  void missingMovie() {
+    ExpectMessageThenNextLoadPlays(PlayerHarness::MoviePath(QStringLiteral("nowhere.swf")),
+                                   QStringLiteral("does not exist"));
+  }
+
+  void emptyFile() {
+    ExpectMessageThenNextLoadPlays(PlayerHarness::MoviePath(QStringLiteral("empty.swf")),
+                                   QStringLiteral("empty"));
+  }
+
+  void fileThatIsNoMovie() {
+    ExpectMessageThenNextLoadPlays(PlayerHarness::MoviePath(QStringLiteral("text.swf")),
+                                   QStringLiteral("not a Flash movie"));
+  }
+
+  void truncatedMovie() {
+    ExpectMessageThenNextLoadPlays(PlayerHarness::MoviePath(QStringLiteral("truncated.swf")),
+                                   QStringLiteral("incomplete"));
+  }
+
+  void folderInsteadOfAFile() {
+    ExpectMessageThenNextLoadPlays(PlayerHarness::MoviePath(QStringLiteral("player")),
+                                   QStringLiteral("folder"));
+  }
+
+  void movieOutsideTheProgramFolder() {
+    const QString path = QDir(outside_.path()).filePath(QStringLiteral("plain.swf"));
+    ExpectMessageThenNextLoadPlays(path.toStdU16String(), QStringLiteral("inside the program folder"));
+  }
+
+  void damagedInstallationIsNamed() {
+    QTemporaryDir program;
+    QVERIFY(QDir(program.path()).mkpath(QStringLiteral("player/ruffle")));
+    const QString player = QDir(program.path()).filePath(QStringLiteral("player"));
+    WriteFile(player + QStringLiteral("/engine-files.txt"), "player.html\nruffle/ruffle.js\n");
+    WriteFile(player + QStringLiteral("/player.html"), "<html></html>");
+
+    RufflePlayer broken(nullptr, program.path());
+    broken.resize(400, 300);
+    broken.show();
+    broken.SetMovie(PlayerHarness::MoviePath(QStringLiteral("plain.swf")));  // taken, not played
+    broken.Play();
+    const auto pageText = [&] {
+      auto text = std::make_shared<QString>();
+      broken.page()->toPlainText([text](const QString& plain) { *text = plain; });
+      return QTest::qWaitFor([&] { return !text->isEmpty(); }, 5000) ? *text : QString();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("ruffle/ruffle.js")), 20000);
+    QVERIFY(pageText().contains(QStringLiteral("missing")));
+  }
+};
+
+}  // namespace zingbox::test
+
+ZINGBOX_PLAYER_TEST_MAIN(zingbox::test::FailureTest)
+#include "FailureTest.moc"
