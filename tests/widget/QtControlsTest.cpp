@@ -1,4 +1,4 @@
-// The Qt controls on their own: twips storage, refusals, drawing, clicks, metrics.
+// The Qt controls on their own: twips storage, refusals, drawing, clicks, timer, metrics.
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -6,7 +6,6 @@
 #include "platform/RuntimeError.h"
 #include "platform/qt/QtLabel.h"
 #include "platform/qt/QtPicture.h"
-#include "platform/qt/QtProgramFolder.h"
 #include "platform/qt/QtTimer.h"
 #include "platform/qt/QtWindowMetrics.h"
 
@@ -158,10 +157,6 @@ class QtControlsTest : public QObject {
     QCOMPARE(metrics.State(), WindowState::Minimized);
   }
 
-  void programFolderIsTheExecutablesFolder() {
-    const QtProgramFolder folder;
-    QCOMPARE(QString::fromStdU16String(folder.MovieFolder()), QCoreApplication::applicationDirPath());
-  }
 };
 
 }  // namespace zingbox::test
