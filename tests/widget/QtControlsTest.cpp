@@ -156,7 +156,6 @@ class QtControlsTest : public QObject {
     window.setWindowState(Qt::WindowMaximized | Qt::WindowMinimized);
     QCOMPARE(metrics.State(), WindowState::Minimized);
   }
-
 };
 
 }  // namespace zingbox::test
