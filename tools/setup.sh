@@ -13,7 +13,7 @@ packages=(
   libgif-dev
   xvfb xauth x11-utils xdotool xdg-utils fonts-dejavu-core imagemagick
   desktop-file-utils appstream binutils-mingw-w64-i686
-  chromium
+  chromium python3
 )
 
 missing=()

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+#include "platform/qt/HostedPlayer.h"
+
+namespace zingbox::bench {
+
+// A black widget in the player's place that takes its geometry and ignores the rest,
+// so a benchmark times the window and its skin without any engine drawing.
+class StillPlayer : public HostedPlayer {
+ public:
+  StillPlayer();
+
+  QWidget* Widget() override { return &widget_; }
+  void SetMovie(const std::u16string&) override {}
+  void SetBGColor(const std::u16string&) override {}
+  void Play() override {}
+  void StopPlay() override {}
+  void SetLeft(float twips) override;
+  void SetTop(float twips) override;
+  void SetWidth(float twips) override;
+  void SetHeight(float twips) override;
+  void OnFSCommand(FSCommandHandler) override {}
+
+ private:
+  void Place();
+
+  QWidget widget_;
+  float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+};
+
+}  // namespace zingbox::bench
