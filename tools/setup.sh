@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-webengine-dev-tools
-  libqt6webenginecore6-bin libgl-dev
+  libqt6webenginecore6-bin libgl-dev libx11-dev
   nodejs npm
   libgtest-dev libgmock-dev libbenchmark-dev clang
   libgif-dev
