@@ -1,6 +1,7 @@
 #include "platform/ruffle/PlayerPage.h"
 
 #include <QDesktopServices>
+#include <QWebEngineNewWindowRequest>
 
 namespace zingbox {
 namespace {
@@ -13,24 +14,14 @@ void HandToDesktop(const QUrl& url) {
   if (IsWebPage(url)) QDesktopServices::openUrl(url);
 }
 
-// Stands in for a new browser window that a movie asks for: it learns the address from
-// its first navigation, passes it on and goes away without loading anything.
-class NewWindowCatcher : public QWebEnginePage {
- public:
-  NewWindowCatcher(QWebEngineProfile* profile, QObject* parent) : QWebEnginePage(profile, parent) {}
-
- protected:
-  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
-    HandToDesktop(url);
-    deleteLater();
-    return false;
-  }
-};
-
 }  // namespace
 
 PlayerPage::PlayerPage(QWebEngineProfile* profile, const QUrl& hostPage, QObject* parent)
-    : QWebEnginePage(profile, parent), hostPage_(hostPage) {}
+    : QWebEnginePage(profile, parent), hostPage_(hostPage) {
+  // A new window is never opened here; what it would have shown goes to the desktop.
+  connect(this, &QWebEnginePage::newWindowRequested, this,
+          [](QWebEngineNewWindowRequest& request) { HandToDesktop(request.requestedUrl()); });
+}
 
 bool PlayerPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) {
   // The host page itself is loaded exactly once; nothing may replace or reload it.
@@ -40,10 +31,6 @@ bool PlayerPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool i
   }
   HandToDesktop(url);
   return false;
-}
-
-QWebEnginePage* PlayerPage::createWindow(WebWindowType) {
-  return new NewWindowCatcher(profile(), this);
 }
 
 }  // namespace zingbox

@@ -16,7 +16,6 @@ class PlayerPage : public QWebEnginePage {
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
-  QWebEnginePage* createWindow(WebWindowType type) override;
 
  private:
   QUrl hostPage_;

@@ -33,6 +33,20 @@ const zingbox = (() => {
   // Only our Pause/Resume button resumes a movie; Ruffle's own big play button never shows.
   const hiddenOverlays = "#play-button, #unmute-overlay { display: none !important; }";
 
+  // While suspended the engine keeps asking for animation frames, and every frame wakes
+  // the renderer, the compositor and the view: about 10 % of a core to show a still
+  // picture. Held callbacks run again on resume, which restarts the engine's loop.
+  const nextFrame = window.requestAnimationFrame.bind(window);
+  const heldFrames = [];
+  window.requestAnimationFrame = (callback) => {
+    if (!suspended) return nextFrame(callback);
+    heldFrames.push(callback);
+    return 0;
+  };
+  // Flash movies know no gamepads, and asking for them makes the browser poll the
+  // devices 60 times a second for as long as the page lives.
+  navigator.getGamepads = () => [];
+
   let bridge = null;
   let element = null;       // the Ruffle element of the movie loaded last
   let chosenColor = "";     // "rrggbb" from the program; "" means the movie's own
@@ -74,6 +88,7 @@ const zingbox = (() => {
   function load(url, file) {
     message.hidden = true;
     suspended = false;
+    heldFrames.length = 0;  // the old movie's loop ends with it
     if (!window.RufflePlayer || !window.RufflePlayer.newest()) {
       showMessage("The Flash player cannot start.", "ruffle/ruffle.js",
           "Its engine is missing or damaged. Reinstall the program to play the games.");
@@ -111,6 +126,7 @@ const zingbox = (() => {
 
   function resume() {
     suspended = false;
+    heldFrames.splice(0).forEach(nextFrame);
     if (element) element.ruffle().resume();
   }
 

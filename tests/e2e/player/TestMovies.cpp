@@ -67,25 +67,27 @@ ZINGBOX_SWF_RECIPE(keys) {
   return movie;
 }
 
-// Reaches for a file beside it and for one outside the program folder, tries to leave
-// the page for the outside file and to open a web page, then says every frame which
-// of the two files' variables arrived.
+// Reaches for a file outside the program folder every way a movie can: loading its
+// variables, sending the page there, and running script in the page that fetches it
+// (and, as a control, a file of the program folder). Also asks for a web page, then
+// ticks every frame and says so if the outside file's variable ever arrived.
 ZINGBOX_SWF_RECIPE(hostile) {
   Movie movie(SmallStage);
-  const auto arrived = [](const char* variable, const char* value) {
-    return Actions().getVariable(variable).push(value).equals();
-  };
+  const std::string fetchBoth =
+      "javascript:fetch('../inside.txt').then(r => r.text()).then(t => window.insideRead = t);"
+      "fetch('" ZINGBOX_OUTSIDE_FILE_URL "').then(r => r.text())"
+      ".then(t => window.outsideRead = t, () => window.outsideRead = 'refused');void 0";
   movie.timeline()
       .actions(Actions()
-                   .loadVariables("inside.txt", "_root")
                    .loadVariables(ZINGBOX_OUTSIDE_FILE_URL, "_root")
                    .getURL(ZINGBOX_OUTSIDE_FILE_URL, "_self")
+                   .getURL(fetchBoth, "")
                    .getURL("https://zingbox.invalid/hello?from=movie", "_blank"))
       .showFrame()
       .actions(Actions()
                    .fscommand("tick", "")
-                   .when(arrived("inside", "yes"), Actions().fscommand("inside", "yes"))
-                   .when(arrived("secret", "stolen"), Actions().fscommand("secret", "stolen")))
+                   .when(Actions().getVariable("secret").push("stolen").equals(),
+                         Actions().fscommand("secret", "stolen")))
       .showFrame()
       .actions(Actions().gotoAndPlay(2))
       .showFrame();
