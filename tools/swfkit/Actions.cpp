@@ -56,8 +56,13 @@ constexpr std::uint8_t Double = 6;
 constexpr std::uint8_t Integer = 7;
 }  // namespace push_type
 
-// GetURL2 flags: the target names a movie clip, and variables are loaded into it.
-constexpr std::uint8_t LoadVariablesIntoClip = 0x03;
+// GetURL2 flags. Players read the byte with the send method in the low two bits, the
+// "target is a clip" flag in bit 6 and "load variables" in bit 7; the format's own
+// field table lists them in the opposite order. Both flags set, no variables sent.
+namespace get_url2 {
+constexpr std::uint8_t TargetIsClip = 0x40;
+constexpr std::uint8_t LoadVariables = 0x80;
+}  // namespace get_url2
 
 constexpr std::size_t branchSize = 5;  // code, 16-bit length, 16-bit offset
 
@@ -116,7 +121,7 @@ Actions& Actions::getURL(std::string_view url, std::string_view target) {
 }
 
 Actions& Actions::loadVariables(std::string_view url, std::string_view targetClip) {
-  return push(url).push(targetClip).op(code::GetURL2, {LoadVariablesIntoClip});
+  return push(url).push(targetClip).op(code::GetURL2, {get_url2::LoadVariables | get_url2::TargetIsClip});
 }
 
 Actions& Actions::push(std::string_view text) {

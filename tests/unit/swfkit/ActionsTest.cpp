@@ -32,12 +32,13 @@ TEST(SwfActionRecords, GotoTakesOneBasedFramesAndWritesZeroBased) {
   EXPECT_THROW(actions.gotoAndPlay(0), std::out_of_range);
 }
 
-TEST(SwfActionRecords, LoadVariablesPushesUrlAndTargetAndLoadsIntoTheClip) {
-  const Bytes bytes = Actions().loadVariables("/etc/passwd", "_root").bytes();
-  // push "/etc/passwd", push "_root", GetURL2 with "target is a clip" and "load variables"
-  ASSERT_GE(bytes.size(), 5u);
-  EXPECT_EQ(bytes[0], 0x96);
-  EXPECT_EQ(std::vector(bytes.end() - 5, bytes.end()), (Bytes{0x9A, 0x01, 0x00, 0x03, End}));
+TEST(SwfActionRecords, LoadVariablesPushesUrlThenTargetAndSetsTheLoadFlagsInTheHighBits) {
+  // Bit 7 loads variables, bit 6 says the target is a clip, the low two bits (method)
+  // stay 0 so nothing is sent; 0x03 would be a plain getURL with an invalid method.
+  const Bytes expected = concat({{0x96, 0x0C, 0x00, 0x00}, ascii("inside.txt"), {0},
+                                 {0x96, 0x07, 0x00, 0x00}, ascii("_root"), {0},
+                                 {0x9A, 0x01, 0x00, 0xC0, End}});
+  EXPECT_EQ(Actions().loadVariables("inside.txt", "_root").bytes(), expected);
 }
 
 TEST(SwfPush, WritesEachTypeWithItsTag) {
