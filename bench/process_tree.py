@@ -7,6 +7,7 @@ descendants. The tree is every process with the variable and all their descendan
 """
 import collections
 import os
+import re
 import signal
 
 MARKER = "ZINGBOX_BENCH_RUN"
@@ -79,14 +80,19 @@ class ProcessTree:
 
 def role(pid):
     """A short name for a process of the tree: its program and Chromium --type, and
-    "child" for what a zygote forked (renderers and utilities keep the zygote's line)."""
+    "child" for what a zygote forked (Qt's renderers keep the zygote's line). Chromium
+    rewrites its helpers' command lines, so the program comes from their executable."""
     def kind(of):
-        cmdline = (_read(f"/proc/{of}/cmdline") or "").split("\0")
-        return next((a.split("=", 1)[1] for a in cmdline if a.startswith("--type=")), "main"), cmdline[0]
+        found = re.search(r"--type=(\S+)", (_read(f"/proc/{of}/cmdline") or "").replace("\0", " "))
+        return found.group(1) if found else "main"
 
-    own, program = kind(pid)
+    try:
+        program = os.path.basename(os.readlink(f"/proc/{pid}/exe"))
+    except OSError:
+        program = "?"
+    own = kind(pid)
     stat = _read(f"/proc/{pid}/stat")
     parent = int(stat.rsplit(")", 1)[1].split()[1]) if stat else 0
-    if own == "zygote" and kind(parent)[0] == "zygote":
+    if own == "zygote" and kind(parent) == "zygote":
         own = "zygote child"
-    return f"{os.path.basename(program) or '?'}:{own}"
+    return f"{program}:{own}"
