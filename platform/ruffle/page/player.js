@@ -97,7 +97,9 @@ const zingbox = (() => {
     const fresh = createElement();
     stage.replaceChildren(fresh);
     element = fresh;
-    fresh.ruffle().load({ ...ownOptions, url }).then(() => {
+    // As in the original player, a movie's relative addresses start from its own folder.
+    const base = new URL(".", url).href;
+    fresh.ruffle().load({ ...ownOptions, url, base }).then(() => {
       if (element !== fresh) return;
       if (suspended) fresh.ruffle().suspend();
       fresh.focus();

@@ -69,8 +69,8 @@ ZINGBOX_SWF_RECIPE(keys) {
 
 // Reaches for a file outside the program folder every way a movie can: loading its
 // variables, sending the page there, and running script in the page that fetches it
-// (and, as a control, a file of the program folder). Also asks for a web page, then
-// ticks every frame and says so if the outside file's variable ever arrived.
+// (and, as controls, loads variables from and fetches a file beside it). Then ticks
+// every frame and says which of the two files' variables have arrived.
 ZINGBOX_SWF_RECIPE(hostile) {
   Movie movie(SmallStage);
   const std::string fetchBoth =
@@ -79,17 +79,36 @@ ZINGBOX_SWF_RECIPE(hostile) {
       ".then(t => window.outsideRead = t, () => window.outsideRead = 'refused');void 0";
   movie.timeline()
       .actions(Actions()
+                   .loadVariables("inside.txt", "_root")
                    .loadVariables(ZINGBOX_OUTSIDE_FILE_URL, "_root")
                    .getURL(ZINGBOX_OUTSIDE_FILE_URL, "_self")
-                   .getURL(fetchBoth, "")
-                   .getURL("https://zingbox.invalid/hello?from=movie", "_blank"))
+                   .getURL(fetchBoth, ""))
       .showFrame()
       .actions(Actions()
                    .fscommand("tick", "")
+                   .when(Actions().getVariable("inside").push("yes").equals(),
+                         Actions().fscommand("inside", "yes"))
                    .when(Actions().getVariable("secret").push("stolen").equals(),
                          Actions().fscommand("secret", "stolen")))
       .showFrame()
       .actions(Actions().gotoAndPlay(2))
+      .showFrame();
+  return movie;
+}
+
+// Asks for pages of every kind, in a new window and in place of the page; only the web
+// and mail addresses may leave the player. Says when it has asked for all of them.
+ZINGBOX_SWF_RECIPE(links) {
+  Movie movie(SmallStage);
+  movie.timeline()
+      .actions(Actions()
+                   .getURL(ZINGBOX_OUTSIDE_FILE_URL, "_blank")
+                   .getURL("javascript:window.linkScriptRan = 'yes';void 0", "_blank")
+                   .getURL("mailto:friend@zingbox.invalid?subject=Hello", "_blank")
+                   .getURL("https://zingbox.invalid/new-window?from=movie", "_blank")
+                   .getURL("http://zingbox.invalid/in-place", "")
+                   .fscommand("asked", "links")
+                   .stop())
       .showFrame();
   return movie;
 }
