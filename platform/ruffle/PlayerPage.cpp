@@ -6,12 +6,16 @@
 namespace zingbox {
 namespace {
 
-bool IsWebPage(const QUrl& url) {
-  return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+// What a movie may hand to the desktop: web pages and mail. Local files and scripts
+// never leave the player.
+bool IsForTheDesktop(const QUrl& url) {
+  const QString scheme = url.scheme();
+  return scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+         scheme == QLatin1String("mailto");
 }
 
 void HandToDesktop(const QUrl& url) {
-  if (IsWebPage(url)) QDesktopServices::openUrl(url);
+  if (IsForTheDesktop(url)) QDesktopServices::openUrl(url);
 }
 
 }  // namespace

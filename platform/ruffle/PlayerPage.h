@@ -6,8 +6,8 @@
 namespace zingbox {
 
 // The page that hosts the engine. It stays on its own document for good: a movie's
-// request to open a web page goes to the desktop browser, every other navigation is
-// refused.
+// request to open a web page or a mail address goes to the desktop, every other
+// navigation is refused.
 class PlayerPage : public QWebEnginePage {
   Q_OBJECT
 
