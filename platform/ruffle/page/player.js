@@ -97,7 +97,7 @@ const zingbox = (() => {
     const fresh = createElement();
     stage.replaceChildren(fresh);
     element = fresh;
-    // As in the original player, a movie's relative addresses start from its own folder.
+    // As in Flash Player, a movie's relative addresses start from its own folder, not the page's.
     const base = new URL(".", url).href;
     fresh.ruffle().load({ ...ownOptions, url, base }).then(() => {
       if (element !== fresh) return;
