@@ -13,6 +13,7 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <cmath>
+#include <utility>
 
 #include "platform/RuntimeError.h"
 #include "platform/qt/Twips.h"
@@ -136,15 +137,36 @@ void RufflePlayer::FocusMovieWhenViewGainsFocus() {
 }
 
 void RufflePlayer::CallPage(const QString& function, const QStringList& textArguments) {
-  if (page_ == nullptr) return;  // the engine is missing and its message is shown
+  SendNextMovie();  // what was assigned before this call comes before it
+  Send(PageCall(function, textArguments));
+}
+
+QString RufflePlayer::PageCall(const QString& function, const QStringList& textArguments) {
   const QByteArray arguments =
       QJsonDocument(QJsonArray::fromStringList(textArguments)).toJson(QJsonDocument::Compact);
-  const QString call =
-      QStringLiteral("zingbox.%1(...%2);").arg(function, QString::fromUtf8(arguments));
+  return QStringLiteral("zingbox.%1(...%2);").arg(function, QString::fromUtf8(arguments));
+}
+
+void RufflePlayer::Send(const QString& call) {
+  if (page_ == nullptr) return;  // the engine is missing and its message is shown
   if (pageReady_)
     page_->runJavaScript(call);
   else
     pendingCalls_.append(call);
+}
+
+void RufflePlayer::ShowNext(const QString& call) {
+  // Sent when control returns to the event loop or before the next other call, so a movie
+  // that is replaced within the same handler (Restart passes through the menu on its way
+  // back to the game) is never built only to be thrown away. The original control loaded
+  // asynchronously too and never showed it.
+  if (nextMovieCall_.isEmpty())
+    QMetaObject::invokeMethod(this, &RufflePlayer::SendNextMovie, Qt::QueuedConnection);
+  nextMovieCall_ = call;
+}
+
+void RufflePlayer::SendNextMovie() {
+  if (!nextMovieCall_.isEmpty()) Send(std::exchange(nextMovieCall_, QString()));
 }
 
 void RufflePlayer::FlushPendingCalls() {
@@ -167,9 +189,9 @@ void RufflePlayer::SetMovie(const std::u16string& path) {
     problem = QStringLiteral("The player opens only movies inside the program folder.");
 
   if (problem.isEmpty())
-    CallPage(QStringLiteral("load"), {url.toString(QUrl::FullyEncoded), pathText});
+    ShowNext(PageCall(QStringLiteral("load"), {url.toString(QUrl::FullyEncoded), pathText}));
   else
-    CallPage(QStringLiteral("showProblem"), {pathText, problem});
+    ShowNext(PageCall(QStringLiteral("showProblem"), {pathText, problem}));
 }
 
 void RufflePlayer::SetBGColor(const std::u16string& colour) {

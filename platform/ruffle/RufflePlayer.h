@@ -43,6 +43,11 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   void ShowMissingEngine(const QString& missingFile);
   void LoadHostPage(const QString& programFolder, const QString& playerFolder);
   void CallPage(const QString& function, const QStringList& textArguments = {});
+  static QString PageCall(const QString& function, const QStringList& textArguments);
+  void Send(const QString& call);
+  // The movie to show (or the problem to report) once this handler is done.
+  void ShowNext(const QString& call);
+  void SendNextMovie();
   void FlushPendingCalls();
   void DeliverFSCommand(const QString& command, const QString& args);
   void FocusMovieWhenViewGainsFocus();
@@ -54,6 +59,7 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   FSCommandHandler fsCommandHandler_;
   bool pageReady_ = false;
   QStringList pendingCalls_;
+  QString nextMovieCall_;
   float left_ = 0;
   float top_ = 0;
   float width_ = 0;
