@@ -26,6 +26,9 @@ enum class Property : std::uint8_t {
 // Key codes as Key.isDown() takes them.
 enum class KeyCode : std::uint16_t { Space = 32, Left = 37, Up = 38, Right = 39, Down = 40 };
 
+// What getURL sends along: nothing, or the clip's variables as a form would.
+enum class SendVariables : std::uint8_t { None = 0, Get = 1, Post = 2 };
+
 // A jump target inside one Actions list; make it with Actions::newLabel().
 struct Label {
   int id = -1;
@@ -51,6 +54,10 @@ class Actions {
   Actions& fscommand(std::string_view command, std::string_view arguments);
   Actions& getURL(std::string_view url, std::string_view target);
   Actions& loadVariables(std::string_view url, std::string_view targetClip);
+  // The same with a computed address and target: both on the stack, the target on top.
+  Actions& getURLFromStack(SendVariables send = SendVariables::None);
+  Actions& loadVariablesFromStack();
+  Actions& loadMovieFromStack();  // into the clip that the target names
 
   // Operand stack.
   Actions& push(std::string_view text);
@@ -85,6 +92,9 @@ class Actions {
 
   // Objects: calls object.method(arguments pushed before, last argument pushed first).
   Actions& callMethod(std::string_view objectVariable, std::string_view method, int argumentCount);
+  // Pushes new className(arguments pushed before, last argument pushed first).
+  Actions& newObject(std::string_view className, int argumentCount);
+  Actions& getMember();  // object, member name on the stack
   Actions& keyIsDown(KeyCode key);  // pushes Key.isDown(key)
 
   // Control flow. Labels may be marked before or after the jumps that use them.
