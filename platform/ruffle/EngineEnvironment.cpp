@@ -24,6 +24,10 @@ void PrepareEngineEnvironment() {
   // Chromium refuses to start its sandbox as root; as any other user it stays on.
   if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 
+  // WebRTC reaches the network on its own (STUN over UDP), past the request interceptor.
+  // Nothing in the player needs it; with no proxy this leaves it no way out.
+  AppendChromiumFlags("--force-webrtc-ip-handling-policy=disable_non_proxied_udp");
+
   if (RunsWithoutDesktopSession()) {
     AppendChromiumFlags("--disable-gpu");
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
