@@ -124,21 +124,35 @@ class Form1Test : public QObject {
       QVERIFY(fixture.Caption(name).alignment().testFlag(Qt::AlignLeft));
   }
 
-  // Only the text is drawn, in the scheme's title-bar text (Label1) or selected text colour.
+  // Only the text is drawn, in the scheme's title-bar text (Label1) or selected text colour,
+  // the same whether or not the window has the focus, and anew when the scheme changes.
   void captionsAreTransparentAndFollowTheColourScheme() {
     const QPalette original = QApplication::palette();
-    QPalette scheme = original;
-    scheme.setColor(QPalette::BrightText, Qt::red);
-    scheme.setColor(QPalette::HighlightedText, Qt::blue);
-    scheme.setColor(QPalette::WindowText, Qt::yellow);
-    scheme.setColor(QPalette::Window, Qt::green);
-    QApplication::setPalette(scheme);
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+    const auto scheme = [&](QColor titleBarText, QColor selectedText) {
+      QPalette colours = original;
+      colours.setColor(QPalette::BrightText, titleBarText);
+      colours.setColor(QPalette::HighlightedText, selectedText);
+      // A theme that greys the text of a window without the focus.
+      colours.setColor(QPalette::Inactive, QPalette::BrightText, Qt::green);
+      colours.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::green);
+      colours.setColor(QPalette::WindowText, Qt::yellow);
+      colours.setColor(QPalette::Window, Qt::green);
+      return colours;
+    };
+    QApplication::setPalette(scheme(Qt::red, Qt::blue));
     Form1Fixture fixture;
     // Bare window ground under the captions, so that any fill of their own would show.
     for (QtPicture* picture : fixture.form->findChildren<QtPicture*>()) picture->SetVisible(false);
+    QVERIFY(fixture.ShowAndActivate());
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QTRY_VERIFY(!fixture.form->isActiveWindow());
     const auto colours = [&](const char* name) {
       QSet<QRgb> seen;
-      const QImage shot = fixture.form->grab(fixture.Caption(name).geometry()).toImage();
+      // Laid out, Label4 reaches past the window's edge, where there is nothing to see.
+      const QImage shot = fixture.form->grab(fixture.Caption(name).geometry() & fixture.form->rect()).toImage();
       for (int y = 0; y < shot.height(); ++y)
         for (int x = 0; x < shot.width(); ++x) seen.insert(shot.pixel(x, y) & 0xffffff);
       return seen;
@@ -149,11 +163,11 @@ class Form1Test : public QObject {
       // Small text is antialiased: some pixel must still be mostly ink.
       return std::any_of(seen.begin(), seen.end(), [ink](QRgb pixel) { return qGray(pixel) > qGray(ink) / 2; });
     };
-    const QSet<QRgb> label1 = colours("Label1");
-    const QSet<QRgb> label4 = colours("Label4");
-    QApplication::setPalette(original);
-    QVERIFY(onlyShadesOf(label1, 0xff0000));
-    QVERIFY(onlyShadesOf(label4, 0x0000ff));
+    QVERIFY(onlyShadesOf(colours("Label1"), 0xff0000));
+    QVERIFY(onlyShadesOf(colours("Label4"), 0x0000ff));
+    QApplication::setPalette(scheme(Qt::blue, Qt::red));
+    QTRY_VERIFY(onlyShadesOf(colours("Label1"), 0x0000ff));
+    QTRY_VERIFY(onlyShadesOf(colours("Label4"), 0xff0000));
   }
 };
 
