@@ -26,8 +26,8 @@ class ValueControl : public Label {
   bool Visible() const override { return visible_; }
   void SetLeft(float twips) override { left_ = twips; }
   void SetTop(float twips) override { top_ = twips; }
-  void SetWidth(float twips) override;
-  void SetHeight(float twips) override;
+  void SetWidth(float twips) override { RefuseNegativeSize(twips); width_ = twips; }
+  void SetHeight(float twips) override { RefuseNegativeSize(twips); height_ = twips; }
   void SetVisible(bool visible) override { visible_ = visible; }
   void SetCaption(const std::u16string& caption) override { caption_ = caption; }
 
@@ -48,8 +48,8 @@ class ValuePlayer : public MoviePlayer {
   void StopPlay() override {}
   void SetLeft(float twips) override { left_ = twips; }
   void SetTop(float twips) override { top_ = twips; }
-  void SetWidth(float twips) override;
-  void SetHeight(float twips) override;
+  void SetWidth(float twips) override { RefuseNegativeSize(twips); width_ = twips; }
+  void SetHeight(float twips) override { RefuseNegativeSize(twips); height_ = twips; }
   void OnFSCommand(FSCommandHandler) override {}
 
   float Left() const { return left_; }
