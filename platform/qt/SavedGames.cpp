@@ -2,18 +2,14 @@
 
 #include <QDir>
 #include <QStandardPaths>
-#include <cstdio>
 
 #include "platform/qt/RunningCopy.h"
+#include "platform/qt/StandardError.h"
 
 namespace zingbox {
 namespace {
 
 constexpr char LockFileName[] = "zingbox.lock";
-
-void Say(const QString& message) {
-  std::fprintf(stderr, "zingbox: %s\n", message.toLocal8Bit().constData());
-}
 
 QString Shown(const QString& folder) { return QDir::toNativeSeparators(folder); }
 
@@ -50,14 +46,14 @@ void SavedGames::Claim(const QString& folder) {
   }
   if (RunningCopy::AskToShowWindow(folder)) {
     shownByRunningCopy_ = true;
-    Say(QStringLiteral("the program is already running; its window has been brought to the front."));
+    SayOnStandardError(QStringLiteral("the program is already running; its window has been brought to the front."));
     return;
   }
   PlayInMemory(QStringLiteral("another copy of the program holds %1 and does not answer").arg(Shown(folder)));
 }
 
 void SavedGames::PlayInMemory(const QString& problem) {
-  Say(QStringLiteral("cannot keep saved games: %1. Games start with nothing saved, and what "
+  SayOnStandardError(QStringLiteral("cannot keep saved games: %1. Games start with nothing saved, and what "
                      "they save now is lost when the program ends.")
           .arg(problem));
 }
