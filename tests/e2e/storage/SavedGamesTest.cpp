@@ -89,6 +89,7 @@ void SavedGamesTest::whatAGameSavedIsFoundInTheNextRun() {
   QFETCH(int, ending);
   QTemporaryDir home;
   SaveOnceAndEnd(home, ending, "");
+  if (QTest::currentTestFailed()) return;
   SaveOnceAndEnd(home, ByWindow, "1");
 
   // Only what the movies stored is kept: nothing cached on disk, no cookies.
@@ -161,6 +162,7 @@ void SavedGamesTest::anUnusableFolderStillPlaysSaysWhyOnceAndStaysAsItWas() {
 void SavedGamesTest::damagedSavesAreSetAsideUntouchedAndGamesStartAfresh() {
   QTemporaryDir home;
   SaveOnceAndEnd(home, SIGTERM, "");
+  if (QTest::currentTestFailed()) return;
   const QString database = LocalStorage(home);
   const QStringList manifests = QDir(database).entryList({"MANIFEST-*"});
   QCOMPARE(manifests.size(), 1);
