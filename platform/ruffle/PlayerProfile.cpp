@@ -10,17 +10,19 @@ namespace {
 
 constexpr char StorageName[] = "zingbox";
 
+// The engine's files go where it puts a profile of this name by default when the
+// saved-games folder is the program's data folder: it writes its first settings file
+// there before any other path can be set.
+QString EngineFolder(const QString& savedGamesFolder) {
+  return QDir(savedGamesFolder).filePath(QStringLiteral("QtWebEngine/%1").arg(QString::fromLatin1(StorageName)));
+}
+
 }  // namespace
 
 QWebEngineProfile* CreatePlayerProfile(const QString& savedGamesFolder, QObject* parent) {
-  // Where the web engine puts a profile of this name by default when the saved-games
-  // folder is the program's data folder: any other path would leave its first settings
-  // file behind there.
-  const QString engineFolder =
-      QDir(savedGamesFolder).filePath(QStringLiteral("QtWebEngine/%1").arg(QString::fromLatin1(StorageName)));
-  if (savedGamesFolder.isEmpty() || !SetAsideDamagedLocalStorage(engineFolder)) {
-    return new QWebEngineProfile(parent);  // off the record
-  }
+  if (savedGamesFolder.isEmpty()) return new QWebEngineProfile(parent);  // off the record
+  const QString engineFolder = EngineFolder(savedGamesFolder);
+  if (!SetAsideDamagedLocalStorage(engineFolder)) return new QWebEngineProfile(parent);
 
   auto* profile = new QWebEngineProfile(QString::fromLatin1(StorageName), parent);
   profile->setPersistentStoragePath(engineFolder);
