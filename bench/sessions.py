@@ -91,9 +91,10 @@ class Launcher(Session):
     TITLE = "^Zingbox! Classic Zingbox Pack$"
     PROBE = re.compile(r"fscommand (\d+\.\d+) probe (\S+)")
 
-    def __init__(self, program_dir, run_id, work_dir):
+    def __init__(self, program_dir, run_id, work_dir, data_home):
         super().__init__(run_id, work_dir)
         self.program = os.path.join(program_dir, "zingbox")
+        self.data_home = data_home  # XDG_DATA_HOME, where the saved-games folder lives
         self.origin = OPENING_ORIGIN
         self.client = OPENING_CLIENT
 
@@ -101,6 +102,7 @@ class Launcher(Session):
         """Starts the program; returns ms from process start to the menu's first frame."""
         env = self.tree.environment(os.environ)
         env["QT_LOGGING_RULES"] = "zingbox.player.debug=true"
+        env["XDG_DATA_HOME"] = self.data_home
         started = time.monotonic() * 1000
         self.start_process([self.program], env)
         shown = self.wait_probe("zingbox", started)
