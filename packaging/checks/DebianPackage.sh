@@ -59,7 +59,7 @@ while read -r file; do
   [ -s "$program_folder/player/$file" ] || fail "player file $file missing"
 done <"$engine_list"
 [ -f "$usr/share/applications/zingbox.desktop" ] || fail "desktop entry missing"
-[ -f "$usr/share/metainfo/io.github.zingbox.Zingbox.metainfo.xml" ] || fail "metainfo missing"
+[ -f "$usr/share/metainfo/io.github.zingbox.zingbox.metainfo.xml" ] || fail "metainfo missing"
 for size in 48 64 128 256; do
   [ -f "$usr/share/icons/hicolor/${size}x${size}/apps/zingbox.png" ] || fail "${size}px icon missing"
 done
