@@ -4,15 +4,7 @@
 # usage: DebianPackage.sh <package.deb> <version> <close-window helper>
 set -euo pipefail
 deb=$1 version=$2 close_window=$3
-checks=$(cd "$(dirname "$0")" && pwd)
-
-work=$(mktemp -d -t zingbox-package.XXXXXX)
-trap 'rm -rf "$work"' EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+source "$(dirname "$0")/Harness.sh"
 
 echo "checking the control fields of $(basename "$deb")"
 expect_field() {
@@ -72,8 +64,4 @@ grep -q "<release version=\"$version\"" "$usr/share/metainfo/io.github.zingbox.z
   fail "the AppStream record has no release $version"
 
 echo "starting the unpacked program through its link"
-mkdir "$work/home"
-# A bare environment: nothing from the build or the caller may help the program start.
-env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$work/home" LANG=C.UTF-8 \
-  xvfb-run -a -s '-screen 0 1600x1200x24' \
-  bash "$checks/MenuPlays.sh" "$usr/games/zingbox" "$close_window" "$work"
+play_menu "$usr/games/zingbox" "$close_window" "$work"

@@ -5,16 +5,9 @@
 # usage: EngineBuild.sh <program folder> <Ruffle package folder> <close-window helper>
 set -euo pipefail
 program_folder=$1 engine_package=$2 close_window=$3
-checks=$(cd "$(dirname "$0")" && pwd)
-
-work=$(mktemp -d -t zingbox-engine.XXXXXX)
+source "$(dirname "$0")/Harness.sh"
 watcher=""
 trap '[ -z "$watcher" ] || kill "$watcher" 2>/dev/null; rm -rf "$work"' EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 cp -a "$program_folder" "$work/program"
 engine=$work/program/player/ruffle
@@ -37,10 +30,7 @@ until grep -q 'Watches established' "$work/watch.log"; do
   sleep 0.1
 done
 
-mkdir "$work/home"
-env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$work/home" LANG=C.UTF-8 \
-  xvfb-run -a -s '-screen 0 1600x1200x24' \
-  bash "$checks/MenuPlays.sh" "$work/program/zingbox" "$close_window" "$work"
+play_menu "$work/program/zingbox" "$close_window" "$work"
 
 opened_modules=$(grep '\.wasm$' "$work/opened" | sort -u | paste -sd ' ')
 opened_cores=$(grep '^core\..*\.js$' "$work/opened" | sort -u | paste -sd ' ')

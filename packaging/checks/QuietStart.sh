@@ -5,27 +5,15 @@
 # usage: QuietStart.sh <program> <close-window helper>
 set -euo pipefail
 program=$1 close_window=$2
-checks=$(cd "$(dirname "$0")" && pwd)
+source "$(dirname "$0")/Harness.sh"
 
-work=$(mktemp -d -t zingbox-quiet.XXXXXX)
-trap 'rm -rf "$work"' EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# start <run> [VARIABLE=value...]: a bare environment with the home and the private
-# runtime folder that a login gives (without one, Qt warns as the XDG base directory
-# specification asks it to).
+# start <run> [VARIABLE=value...]: with the private runtime folder that a login gives
+# (without one, Qt warns as the XDG base directory specification asks it to).
 start() {
   local run=$work/$1
   shift
-  mkdir -p "$run/home" "$run/runtime"
-  chmod 700 "$run/runtime"
-  env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$run/home" XDG_RUNTIME_DIR="$run/runtime" \
-    LANG=C.UTF-8 "$@" xvfb-run -a -s '-screen 0 1600x1200x24' \
-    bash "$checks/MenuPlays.sh" "$program" "$close_window" "$run"
+  mkdir -p -m 700 "$run/runtime"
+  play_menu "$program" "$close_window" "$run" XDG_RUNTIME_DIR="$run/runtime" "$@"
 }
 
 start quiet
