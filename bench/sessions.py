@@ -65,9 +65,10 @@ class Session:
 class Launcher(Session):
     TITLE = "^Zingbox! Classic Zingbox Pack$"
 
-    def __init__(self, program_dir, run_id, work_dir):
+    def __init__(self, program_dir, run_id, work_dir, data_home):
         super().__init__(run_id, work_dir)
         self.program = os.path.join(program_dir, "zingbox")
+        self.data_home = data_home  # XDG_DATA_HOME, where the saved-games folder lives
         self.probe_log = os.path.join(work_dir, f"{run_id}.probe")
         self.origin = OPENING_ORIGIN
         self.client = OPENING_CLIENT
@@ -76,6 +77,7 @@ class Launcher(Session):
         """Starts the program; returns ms from process start to the menu's first frame."""
         env = self.tree.environment(os.environ)
         env["ZINGBOX_PROBE_LOG"] = self.probe_log
+        env["XDG_DATA_HOME"] = self.data_home
         started = time.monotonic() * 1000
         self.process = subprocess.Popen([self.program], env=env, stdout=subprocess.DEVNULL,
                                         stderr=open(os.path.join(self.work_dir, f"{self.tree.run_id}.err"), "w"))

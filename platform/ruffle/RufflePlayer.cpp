@@ -22,6 +22,7 @@
 #include "platform/ruffle/MoviePath.h"
 #include "platform/ruffle/PageBridge.h"
 #include "platform/ruffle/PlayerPage.h"
+#include "platform/ruffle/PlayerProfile.h"
 #include "platform/ruffle/ProbeLog.h"
 #include "platform/ruffle/ProgramFolderInterceptor.h"
 
@@ -65,7 +66,8 @@ QWebEngineScript WebChannelClientScript() {
 
 }  // namespace
 
-RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder) : QWebEngineView(parent) {
+RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const QString& savedGamesFolder)
+    : QWebEngineView(parent) {
   setFocusPolicy(Qt::StrongFocus);
   // The engine draws its own menu; the browser's (Reload, View source) has no place here.
   setContextMenuPolicy(Qt::NoContextMenu);
@@ -80,7 +82,7 @@ RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder) : QWeb
     ShowMissingEngine(QDir(playerFolder).filePath(missingFile));
     return;
   }
-  LoadHostPage(programFolder, playerFolder);
+  LoadHostPage(programFolder, playerFolder, savedGamesFolder);
   FocusMovieWhenViewGainsFocus();
 }
 
@@ -97,9 +99,9 @@ void RufflePlayer::ShowMissingEngine(const QString& missingFile) {
               .arg(QDir::toNativeSeparators(missingFile).toHtmlEscaped()));
 }
 
-void RufflePlayer::LoadHostPage(const QString& programFolder, const QString& playerFolder) {
-  // Off the record: the player keeps no cache, cookies or storage between runs.
-  auto* profile = new QWebEngineProfile(this);
+void RufflePlayer::LoadHostPage(const QString& programFolder, const QString& playerFolder,
+                                const QString& savedGamesFolder) {
+  QWebEngineProfile* profile = CreatePlayerProfile(savedGamesFolder, this);
   interceptor_ = new ProgramFolderInterceptor(programFolder, profile);
   profile->setUrlRequestInterceptor(interceptor_);
 

@@ -21,6 +21,13 @@ TEST(SwfActionRecords, FscommandIsGetUrlWithTheCommandUrlAndTheArgumentsAsTarget
             concat({{0x83, static_cast<std::uint8_t>(payload.size()), 0x00}, payload, {End}}));
 }
 
+TEST(SwfActionRecords, FscommandWithComputedArgumentsPushesTheUrlThenRunsTheListForTheTarget) {
+  const Bytes expected = concat({{0x96, 0x11, 0x00, 0x00}, ascii("FSCommand:saved"), {0},
+                                 {0x96, 0x05, 0x00, 0x07, 3, 0, 0, 0},
+                                 {0x9A, 0x01, 0x00, 0x00, End}});
+  EXPECT_EQ(Actions().fscommand("saved", Actions().push(3.0)).bytes(), expected);
+}
+
 TEST(SwfActionRecords, ShortActionsHaveNoLengthField) {
   EXPECT_EQ(Actions().play().stop().nextFrame().bytes(), (Bytes{0x06, 0x07, 0x04, End}));
 }
@@ -103,6 +110,10 @@ TEST(SwfMethods, KeyIsDownCallsIsDownOnTheKeyObjectWithOneArgument) {
       {0x52, End},                                  // CallMethod
   });
   EXPECT_EQ(Actions().keyIsDown(KeyCode::Left).bytes(), expected);
+}
+
+TEST(SwfMethods, MembersAreReadAndWrittenWithTheirOwnShortActions) {
+  EXPECT_EQ(Actions().getMember().setMember().bytes(), (Bytes{0x4E, 0x4F, End}));
 }
 
 TEST(SwfProperties, SetPropertyPushesTargetAndIndexBeforeTheValue) {
