@@ -12,7 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang
   libgif-dev libleveldb-dev libsnappy-dev
   xvfb xauth x11-utils xdotool xdg-utils fonts-dejavu-core imagemagick
-  desktop-file-utils appstream binutils-mingw-w64-i686
+  desktop-file-utils appstream binutils-mingw-w64-i686 lintian inotify-tools
   chromium python3
 )
 
