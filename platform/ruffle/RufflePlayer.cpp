@@ -21,9 +21,9 @@
 #include "platform/ruffle/MovieFileCheck.h"
 #include "platform/ruffle/MoviePath.h"
 #include "platform/ruffle/PageBridge.h"
+#include "platform/ruffle/PlayerLog.h"
 #include "platform/ruffle/PlayerPage.h"
 #include "platform/ruffle/PlayerProfile.h"
-#include "platform/ruffle/ProbeLog.h"
 #include "platform/ruffle/ProgramFolderInterceptor.h"
 
 namespace zingbox {
@@ -120,8 +120,8 @@ void RufflePlayer::LoadHostPage(const QString& programFolder, const QString& pla
   page_->scripts().insert(WebChannelClientScript());
 
   connect(bridge_, &PageBridge::Ready, this, &RufflePlayer::FlushPendingCalls);
-  // For the benchmarks: stamped as the command arrives, before it waits in the queue.
-  connect(bridge_, &PageBridge::FSCommandReceived, this, &AppendToProbeLog);
+  // Stamped as the command arrives, before it waits in the queue.
+  connect(bridge_, &PageBridge::FSCommandReceived, this, &LogFSCommand);
   // Queued, so the handler runs as an event of its own and may throw to the event loop.
   connect(bridge_, &PageBridge::FSCommandReceived, this, &RufflePlayer::DeliverFSCommand,
           Qt::QueuedConnection);

@@ -2,10 +2,9 @@
 
 #include <signal.h>
 
-#include <QFile>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTest>
-#include <QUuid>
 
 namespace zingbox::test {
 namespace {
@@ -22,12 +21,11 @@ QString Xdotool(const QStringList& arguments) {
 
 }  // namespace
 
-ProgramRun::ProgramRun(const QString& program, const QString& home, const QStringList& wrapper)
-    : probeLog_(QStringLiteral("%1/probe-%2.log").arg(home, QUuid::createUuid().toString(QUuid::Id128))) {
+ProgramRun::ProgramRun(const QString& program, const QString& home, const QStringList& wrapper) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("HOME"), home);
   environment.remove(QStringLiteral("XDG_DATA_HOME"));
-  environment.insert(QStringLiteral("ZINGBOX_PROBE_LOG"), probeLog_);
+  environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("zingbox.player.debug=true"));
   process_.setProcessEnvironment(environment);
   QStringList command = wrapper;
   command.append(program);
@@ -40,16 +38,21 @@ ProgramRun::~ProgramRun() {
   process_.waitForFinished();
 }
 
+QStringList ProgramRun::Said() {
+  static const QRegularExpression line(QStringLiteral("^zingbox\\.player: fscommand \\S+ (.*)$"),
+                                       QRegularExpression::MultilineOption);
+  QStringList said;
+  for (const QRegularExpressionMatch& found : line.globalMatch(StandardError())) said.append(found.captured(1));
+  return said;
+}
+
 std::optional<QString> ProgramRun::WaitFor(const QString& command) {
   std::optional<QString> arguments;
   [[maybe_unused]] const bool said = QTest::qWaitFor(
       [&] {
-        QFile log(probeLog_);
-        if (!log.open(QIODevice::ReadOnly)) return false;
-        for (const QByteArray& line : log.readAll().split('\n')) {
-          const QStringList fields = QString::fromUtf8(line).split(QLatin1Char(' '));
-          if (fields.size() >= 2 && fields[1] == command) {
-            arguments = fields.mid(2).join(QLatin1Char(' '));
+        for (const QString& fields : Said()) {
+          if (fields.section(QLatin1Char(' '), 0, 0) == command) {
+            arguments = fields.section(QLatin1Char(' '), 1);
             return true;
           }
         }
@@ -81,7 +84,7 @@ QRect ProgramRun::WaitForWindow() {
   return geometry;
 }
 
-bool ProgramRun::SaidAnything() const { return QFile::exists(probeLog_); }
+bool ProgramRun::SaidAnything() { return !Said().isEmpty(); }
 
 void ProgramRun::CloseWindow(const QString& closeWindowHelper) {
   QProcess::execute(closeWindowHelper, {WindowId()});
@@ -97,6 +100,9 @@ bool ProgramRun::EndedCleanly() {
   return Ended(EndTimeoutMs) && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
 }
 
-QString ProgramRun::StandardError() { return QString::fromLocal8Bit(process_.readAllStandardError()); }
+QString ProgramRun::StandardError() {
+  standardError_ += QString::fromLocal8Bit(process_.readAllStandardError());
+  return standardError_;
+}
 
 }  // namespace zingbox::test

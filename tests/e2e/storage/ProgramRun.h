@@ -9,7 +9,7 @@
 namespace zingbox::test {
 
 // One run of the real program on a home folder of the test's choosing, watched through
-// what its movie says (the FSCommands it appends to ZINGBOX_PROBE_LOG) and ended as a
+// what its movie says (the FSCommands of its zingbox.player log, on standard error) and ended as a
 // user or the system would end it.
 class ProgramRun {
  public:
@@ -23,7 +23,7 @@ class ProgramRun {
   QRect WaitForWindow();
 
   // Whether the movie has said anything at all: a copy that hands over plays nothing.
-  bool SaidAnything() const;
+  bool SaidAnything();
   void CloseWindow(const QString& closeWindowHelper);
   void Signal(int signal);
   // True once the program has ended with status 0 after a normal exit.
@@ -33,9 +33,11 @@ class ProgramRun {
 
  private:
   QString WindowId();
+  // "<command> <args>" of every FSCommand the log has shown so far, in order.
+  QStringList Said();
 
   QProcess process_;
-  QString probeLog_;
+  QString standardError_;
 };
 
 }  // namespace zingbox::test
