@@ -68,7 +68,6 @@ class ProgramTest : public QObject {
   void restartPlaysTheGameFromItsFirstFrame();
   void menuAfterPauseRunsTheMenuOnBlack();
   void sendAFriendHandsOverOneLinkPerClickOnThePictureOnly();
-  void keysComeBackWhenTheWindowIsActiveAgain();
   void aNarrowWindowHidesSendAFriend();
   void aWindowTooSmallForTheLayoutStaysQuietAndRecovers();
   void anUnreadableGameIsNamedInThePlayerArea();
@@ -278,18 +277,6 @@ void ProgramTest::sendAFriendHandsOverOneLinkPerClickOnThePictureOnly() {
   HandOverOnce("after caption");
   QCOMPARE(Requests("caption").size(), 0);
   QCOMPARE(form_->State().CurrentGame, 0);
-}
-
-// As after a mail program's window has had the keyboard.
-void ProgramTest::keysComeBackWhenTheWindowIsActiveAgain() {
-  QWidget elsewhere;
-  elsewhere.setGeometry(form_->geometry().right() + 20, 0, 200, 100);
-  elsewhere.show();
-  elsewhere.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
-  form_->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-  QVERIFY(KeysReachTheMovie());
 }
 
 void ProgramTest::aNarrowWindowHidesSendAFriend() {
