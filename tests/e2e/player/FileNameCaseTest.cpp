@@ -19,7 +19,10 @@ namespace {
 // The build writes the movies of WindowsDiskMovies.cpp into this folder.
 QString OnDisk(const QString& file) { return PlayerHarness::ProgramFolder() + QStringLiteral("/Windows Disk/") + file; }
 
-std::u16string AskedFor(const QString& file) { return PlayerHarness::MoviePath(QStringLiteral("Windows Disk\\") + file); }
+// The program names a movie as its folder, a backslash and the file name.
+std::u16string AskedFor(const QString& file) {
+  return (PlayerHarness::ProgramFolder() + QStringLiteral("/Windows Disk\\") + file).toStdU16String();
+}
 
 // Puts a copy of `source`, or a link to it, where a former run may have left one.
 bool Place(const QString& source, const QString& path, bool asLink) {
@@ -94,7 +97,7 @@ class FileNameCaseTest : public QObject {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("reason");
     QTest::newRow("link out") << QStringLiteral("ESCAPE.SWF") << QStringLiteral("program folder");
-    QTest::newRow("missing") << QStringLiteral("STAGES\\Bonus.swf") << QStringLiteral("does not exist");
+    QTest::newRow("missing") << QStringLiteral("STAGES/Bonus.swf") << QStringLiteral("does not exist");
   }
 
   void refusedAndMissingMoviesAreNamedAsAskedFor() {
