@@ -1,9 +1,9 @@
 """One run of the launcher or of the peer browser, driven as a person would drive it.
 
 Timestamps come from the probe movies: each says ("probe", <its file name>) in its
-first frame. The launcher appends that, stamped with CLOCK_MONOTONIC, to
-ZINGBOX_PROBE_LOG; the peer page logs it to the console with the epoch time in ms,
-which Chromium writes to stderr.
+first frame. Both sides write that to stderr: the launcher in its "zingbox.player" debug
+log, stamped with CLOCK_MONOTONIC in ms; the peer page on the console, with the epoch
+time in ms.
 """
 import os
 import re
@@ -61,24 +61,50 @@ class Session:
         sizes = self.tree.pss_kib()
         return sum(sizes.values()) / 1024, sizes
 
+    def start_process(self, command, env):
+        """Starts the program, keeping a copy of its stderr and picking the probes out of it."""
+        self.seen = []  # (ms, movie)
+        self.process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.PIPE, text=True)
+        threading.Thread(target=self.read_stderr, daemon=True).start()
+
+    def read_stderr(self):
+        with open(os.path.join(self.work_dir, f"{self.tree.run_id}.err"), "w") as copy:
+            for line in self.process.stderr:
+                copy.write(line)
+                found = self.PROBE.search(line)
+                if found:
+                    self.seen.append((float(found.group(1)), found.group(2)))
+
+    def wait_probe(self, movie, after_ms=float("-inf")):
+        """The time of the first probe of the movie later than after_ms."""
+        deadline = time.monotonic() + PROBE_TIMEOUT_S
+        while time.monotonic() < deadline:
+            for ms, name in list(self.seen):
+                if name == movie and ms > after_ms:
+                    return ms
+            time.sleep(0.002)
+        raise TimeoutError(f"{type(self).__name__}: the {movie} movie never showed its first frame")
+
 
 class Launcher(Session):
     TITLE = "^Zingbox! Classic Zingbox Pack$"
+    PROBE = re.compile(r"fscommand (\d+\.\d+) probe (\S+)")
 
-    def __init__(self, program_dir, run_id, work_dir):
+    def __init__(self, program_dir, run_id, work_dir, data_home):
         super().__init__(run_id, work_dir)
         self.program = os.path.join(program_dir, "zingbox")
-        self.probe_log = os.path.join(work_dir, f"{run_id}.probe")
+        self.data_home = data_home  # XDG_DATA_HOME, where the saved-games folder lives
         self.origin = OPENING_ORIGIN
         self.client = OPENING_CLIENT
 
     def start(self):
         """Starts the program; returns ms from process start to the menu's first frame."""
         env = self.tree.environment(os.environ)
-        env["ZINGBOX_PROBE_LOG"] = self.probe_log
+        env["QT_LOGGING_RULES"] = "zingbox.player.debug=true"
+        env["XDG_DATA_HOME"] = self.data_home
         started = time.monotonic() * 1000
-        self.process = subprocess.Popen([self.program], env=env, stdout=subprocess.DEVNULL,
-                                        stderr=open(os.path.join(self.work_dir, f"{self.tree.run_id}.err"), "w"))
+        self.start_process([self.program], env)
         shown = self.wait_probe("zingbox", started)
         self.find_window()
         return shown - started
@@ -88,24 +114,6 @@ class Launcher(Session):
         shell = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", window).split())
         self.origin = (int(shell["X"]), int(shell["Y"]))
         self.client = (int(shell["WIDTH"]), int(shell["HEIGHT"]))
-
-    def probes(self):
-        try:
-            with open(self.probe_log) as log:
-                lines = [line.split(" ", 2) for line in log.read().splitlines()]
-        except FileNotFoundError:
-            return []
-        return [(float(ms), args) for ms, command, args in (l + [""] * (3 - len(l)) for l in lines)
-                if command == "probe"]
-
-    def wait_probe(self, movie, after_ms):
-        deadline = time.monotonic() + PROBE_TIMEOUT_S
-        while time.monotonic() < deadline:
-            for ms, name in self.probes():
-                if name == movie and ms > after_ms:
-                    return ms
-            time.sleep(0.002)
-        raise TimeoutError(f"the launcher's {movie} movie never showed its first frame")
 
     # Clicks land in the middle of a control; positions follow the resize pass.
     def player_centre(self):
@@ -147,7 +155,6 @@ class Peer(Session):
         super().__init__(run_id, work_dir)
         self.page = os.path.join(program_dir, "peer.html")
         self.area = area
-        self.seen = []  # (epoch ms, movie)
         self.profile = None
 
     def start(self, movie):
@@ -163,27 +170,8 @@ class Peer(Session):
         if os.geteuid() == 0:
             command.insert(1, "--no-sandbox")
         started = time.time() * 1000
-        self.process = subprocess.Popen(command, env=self.tree.environment(os.environ),
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        threading.Thread(target=self.read_console, daemon=True).start()
+        self.start_process(command, self.tree.environment(os.environ))
         return self.wait_probe(movie) - started
-
-    def read_console(self):
-        with open(os.path.join(self.work_dir, f"{self.tree.run_id}.err"), "w") as copy:
-            for line in self.process.stderr:
-                copy.write(line)
-                found = self.PROBE.search(line)
-                if found:
-                    self.seen.append((int(found.group(1)), found.group(2)))
-
-    def wait_probe(self, movie):
-        deadline = time.monotonic() + PROBE_TIMEOUT_S
-        while time.monotonic() < deadline:
-            for ms, name in self.seen:
-                if name == movie:
-                    return ms
-            time.sleep(0.002)
-        raise TimeoutError(f"the peer's {movie} movie never showed its first frame")
 
     def stop(self):
         super().stop()

@@ -70,8 +70,17 @@ def by_role(values):
 
 
 def run_ours(program_dir, run_id, work_dir, figures, details, load_log):
+    # A first start creates the saved-games folder; the session below starts on it, as
+    # every later start of a user's does.
+    data_home = os.path.join(work_dir, f"{run_id}-data")
     prepare(program_dir, load_log)
-    ours = Launcher(program_dir, run_id, work_dir)
+    first = Launcher(program_dir, run_id + "-first", work_dir, data_home)
+    try:
+        figures["cold_first"].append(first.start())
+    finally:
+        first.stop()
+    prepare(program_dir, load_log)
+    ours = Launcher(program_dir, run_id, work_dir, data_home)
     try:
         figures["cold"].append(ours.start())
         time.sleep(MENU_SETTLE_S)
@@ -152,11 +161,13 @@ def table(ours, peer, in_process, load_log, rounds):
 
     row("Cold start to the menu's first frame", "ms", median(ours["cold"]), median(peer["cold"]),
         "≤ 0.8 × peer", lambda m, r: r is not None and r <= 0.8)
+    row("Cold start, first run: saved-games folder created", "ms", median(ours["cold_first"]),
+        median(peer["cold"]), "≤ 0.8 × peer", lambda m, r: r is not None and r <= 0.8)
     row("Menu command to the game's first frame", "ms", median(ours["switch"]), None, "≤ 150 ms",
         lambda m, r: m is not None and m <= 150)
     row("Restart (two loads) to the game's first frame", "ms", median(ours["restart"]), None, "≤ 150 ms",
         lambda m, r: m is not None and m <= 150)
-    row("Resize pass over the controls, no painting", "µs", in_process["ResizePassOverQuietControls"], None, "≤ 20 µs",
+    row("Resize pass over the controls, no painting", "µs", in_process["ResizePassOverValueControls"], None, "≤ 20 µs",
         lambda m, r: m <= 20)
     row("Border drag: resize pass + repaint of the skin", "ms", in_process["BorderDrag"], None,
         "≤ 8 ms a frame", lambda m, r: m <= 8)

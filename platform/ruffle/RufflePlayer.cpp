@@ -21,8 +21,9 @@
 #include "platform/ruffle/MovieFileCheck.h"
 #include "platform/ruffle/MoviePath.h"
 #include "platform/ruffle/PageBridge.h"
+#include "platform/ruffle/PlayerLog.h"
 #include "platform/ruffle/PlayerPage.h"
-#include "platform/ruffle/ProbeLog.h"
+#include "platform/ruffle/PlayerProfile.h"
 #include "platform/ruffle/ProgramFolderInterceptor.h"
 
 namespace zingbox {
@@ -65,7 +66,8 @@ QWebEngineScript WebChannelClientScript() {
 
 }  // namespace
 
-RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder) : QWebEngineView(parent) {
+RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const QString& savedGamesFolder)
+    : QWebEngineView(parent) {
   setFocusPolicy(Qt::StrongFocus);
   // The engine draws its own menu; the browser's (Reload, View source) has no place here.
   setContextMenuPolicy(Qt::NoContextMenu);
@@ -80,7 +82,7 @@ RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder) : QWeb
     ShowMissingEngine(QDir(playerFolder).filePath(missingFile));
     return;
   }
-  LoadHostPage(programFolder, playerFolder);
+  LoadHostPage(programFolder, playerFolder, savedGamesFolder);
   FocusMovieWhenViewGainsFocus();
 }
 
@@ -97,9 +99,9 @@ void RufflePlayer::ShowMissingEngine(const QString& missingFile) {
               .arg(QDir::toNativeSeparators(missingFile).toHtmlEscaped()));
 }
 
-void RufflePlayer::LoadHostPage(const QString& programFolder, const QString& playerFolder) {
-  // Off the record: the player keeps no cache, cookies or storage between runs.
-  auto* profile = new QWebEngineProfile(this);
+void RufflePlayer::LoadHostPage(const QString& programFolder, const QString& playerFolder,
+                                const QString& savedGamesFolder) {
+  QWebEngineProfile* profile = CreatePlayerProfile(savedGamesFolder, this);
   interceptor_ = new ProgramFolderInterceptor(programFolder, profile);
   profile->setUrlRequestInterceptor(interceptor_);
 
@@ -118,8 +120,8 @@ void RufflePlayer::LoadHostPage(const QString& programFolder, const QString& pla
   page_->scripts().insert(WebChannelClientScript());
 
   connect(bridge_, &PageBridge::Ready, this, &RufflePlayer::FlushPendingCalls);
-  // For the benchmarks: stamped as the command arrives, before it waits in the queue.
-  connect(bridge_, &PageBridge::FSCommandReceived, this, &AppendToProbeLog);
+  // Stamped as the command arrives, before it waits in the queue.
+  connect(bridge_, &PageBridge::FSCommandReceived, this, &LogFSCommand);
   // Queued, so the handler runs as an event of its own and may throw to the event loop.
   connect(bridge_, &PageBridge::FSCommandReceived, this, &RufflePlayer::DeliverFSCommand,
           Qt::QueuedConnection);
@@ -181,7 +183,8 @@ void RufflePlayer::DeliverFSCommand(const QString& command, const QString& args)
 
 void RufflePlayer::SetMovie(const std::u16string& path) {
   const QString pathText = QString::fromStdU16String(path);
-  const QString localPath = QFileInfo(MovieLocalPath(path)).absoluteFilePath();
+  QString localPath = QFileInfo(MovieLocalPath(path)).absoluteFilePath();
+  if (interceptor_ != nullptr) localPath = interceptor_->Locate(localPath);
   const QUrl url = QUrl::fromLocalFile(localPath);
 
   QString problem = MovieFileProblem(localPath);

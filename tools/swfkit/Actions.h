@@ -49,8 +49,13 @@ class Actions {
 
   // Host and network requests.
   Actions& fscommand(std::string_view command, std::string_view arguments);
+  // Runs `arguments` (a list that leaves one value) for the text handed to the host.
+  Actions& fscommand(std::string_view command, const Actions& arguments);
   Actions& getURL(std::string_view url, std::string_view target);
   Actions& loadVariables(std::string_view url, std::string_view targetClip);
+  // Replaces the clip at `targetClip` ("_root.holder") with the movie at `url`; a level
+  // ("_level0") is loaded with getURL(url, "_level0").
+  Actions& loadMovie(std::string_view url, std::string_view targetClip);
 
   // Operand stack.
   Actions& push(std::string_view text);
@@ -82,6 +87,10 @@ class Actions {
   Actions& logicalAnd();
   Actions& logicalOr();
   Actions& logicalNot();
+
+  // Members of objects: getMember takes object, name; setMember takes object, name, value.
+  Actions& getMember();
+  Actions& setMember();
 
   // Objects: calls object.method(arguments pushed before, last argument pushed first).
   Actions& callMethod(std::string_view objectVariable, std::string_view method, int argumentCount);

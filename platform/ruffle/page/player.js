@@ -8,28 +8,6 @@ const zingbox = (() => {
   const stage = document.getElementById("stage");
   const message = document.getElementById("message");
 
-  const ownOptions = {
-    autoplay: "on",
-    unmuteOverlay: "hidden",
-    splashScreen: false,
-    letterbox: "off",
-    scale: "showAll",
-    quality: "high",
-    // The stage stays clear and the page paints the background colour behind it, so
-    // that a new colour shows at once, also on the movie already playing.
-    wmode: "transparent",
-    menu: true,
-    contextMenu: "on",
-    allowScriptAccess: true,
-    // Needed for fscommand to reach us; what the movie may fetch is decided by the host.
-    allowNetworking: "all",
-    openUrlMode: "allow",
-    upgradeToHttps: false,
-    warnOnUnsupportedContent: false,
-    allowFullscreen: false,
-    logLevel: "error",
-  };
-
   // Only our Pause/Resume button resumes a movie; Ruffle's own big play button never shows.
   const hiddenOverlays = "#play-button, #unmute-overlay { display: none !important; }";
 
@@ -99,7 +77,7 @@ const zingbox = (() => {
     element = fresh;
     // As in Flash Player, a movie's relative addresses start from its own folder, not the page's.
     const base = new URL(".", url).href;
-    fresh.ruffle().load({ ...ownOptions, url, base }).then(() => {
+    fresh.ruffle().load({ ...playerOptions, url, base }).then(() => {
       if (element !== fresh) return;
       if (suspended) fresh.ruffle().suspend();
       fresh.focus();

@@ -21,6 +21,13 @@ TEST(SwfActionRecords, FscommandIsGetUrlWithTheCommandUrlAndTheArgumentsAsTarget
             concat({{0x83, static_cast<std::uint8_t>(payload.size()), 0x00}, payload, {End}}));
 }
 
+TEST(SwfActionRecords, FscommandWithComputedArgumentsPushesTheUrlThenRunsTheListForTheTarget) {
+  const Bytes expected = concat({{0x96, 0x11, 0x00, 0x00}, ascii("FSCommand:saved"), {0},
+                                 {0x96, 0x05, 0x00, 0x07, 3, 0, 0, 0},
+                                 {0x9A, 0x01, 0x00, 0x00, End}});
+  EXPECT_EQ(Actions().fscommand("saved", Actions().push(3.0)).bytes(), expected);
+}
+
 TEST(SwfActionRecords, ShortActionsHaveNoLengthField) {
   EXPECT_EQ(Actions().play().stop().nextFrame().bytes(), (Bytes{0x06, 0x07, 0x04, End}));
 }
@@ -39,6 +46,13 @@ TEST(SwfActionRecords, LoadVariablesPushesUrlThenTargetAndSetsTheLoadFlagsInTheH
                                  {0x96, 0x07, 0x00, 0x00}, ascii("_root"), {0},
                                  {0x9A, 0x01, 0x00, 0xC0, End}});
   EXPECT_EQ(Actions().loadVariables("inside.txt", "_root").bytes(), expected);
+}
+
+TEST(SwfActionRecords, LoadMovieIntoAClipSetsOnlyTheClipFlag) {
+  const Bytes expected = concat({{0x96, 0x07, 0x00, 0x00}, ascii("a.swf"), {0},
+                                 {0x96, 0x09, 0x00, 0x00}, ascii("_root.h"), {0},
+                                 {0x9A, 0x01, 0x00, 0x40, End}});
+  EXPECT_EQ(Actions().loadMovie("a.swf", "_root.h").bytes(), expected);
 }
 
 TEST(SwfPush, WritesEachTypeWithItsTag) {
@@ -103,6 +117,10 @@ TEST(SwfMethods, KeyIsDownCallsIsDownOnTheKeyObjectWithOneArgument) {
       {0x52, End},                                  // CallMethod
   });
   EXPECT_EQ(Actions().keyIsDown(KeyCode::Left).bytes(), expected);
+}
+
+TEST(SwfMethods, MembersAreReadAndWrittenWithTheirOwnShortActions) {
+  EXPECT_EQ(Actions().getMember().setMember().bytes(), (Bytes{0x4E, 0x4F, End}));
 }
 
 TEST(SwfProperties, SetPropertyPushesTargetAndIndexBeforeTheValue) {
