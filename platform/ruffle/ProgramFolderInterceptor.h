@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWebEngineUrlRequestInterceptor>
 
+#include "platform/ruffle/CaseInsensitiveLookup.h"
+
 namespace zingbox {
 
 // Keeps the player page and its movies inside the program folder: local files under it
@@ -17,9 +19,14 @@ class ProgramFolderInterceptor : public QWebEngineUrlRequestInterceptor {
   void interceptRequest(QWebEngineUrlRequestInfo& info) override;
 
   bool Allows(const QUrl& url) const;
+  // The file a local path names, found as Windows would find it (see CaseInsensitiveLookup).
+  QString Locate(const QString& localPath) { return files_.Locate(localPath); }
 
  private:
+  QUrl Located(const QUrl& url);
+
   QString folderPrefix_;  // canonical, ends with '/'
+  CaseInsensitiveLookup files_;
 };
 
 }  // namespace zingbox

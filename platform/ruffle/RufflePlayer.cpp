@@ -183,7 +183,8 @@ void RufflePlayer::DeliverFSCommand(const QString& command, const QString& args)
 
 void RufflePlayer::SetMovie(const std::u16string& path) {
   const QString pathText = QString::fromStdU16String(path);
-  const QString localPath = QFileInfo(MovieLocalPath(path)).absoluteFilePath();
+  QString localPath = QFileInfo(MovieLocalPath(path)).absoluteFilePath();
+  if (interceptor_ != nullptr) localPath = interceptor_->Locate(localPath);
   const QUrl url = QUrl::fromLocalFile(localPath);
 
   QString problem = MovieFileProblem(localPath);

@@ -131,6 +131,10 @@ Actions& Actions::loadVariables(std::string_view url, std::string_view targetCli
   return push(url).push(targetClip).op(code::GetURL2, {get_url2::LoadVariables | get_url2::TargetIsClip});
 }
 
+Actions& Actions::loadMovie(std::string_view url, std::string_view targetClip) {
+  return push(url).push(targetClip).op(code::GetURL2, {get_url2::TargetIsClip});
+}
+
 Actions& Actions::push(std::string_view text) {
   return op(code::Push, ByteWriter().u8(push_type::String).string(text).take());
 }

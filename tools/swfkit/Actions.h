@@ -62,6 +62,9 @@ class Actions {
   Actions& fscommand(std::string_view command, const Actions& arguments);
   Actions& getURL(std::string_view url, std::string_view target);
   Actions& loadVariables(std::string_view url, std::string_view targetClip);
+  // Replaces the clip at `targetClip` ("_root.holder") with the movie at `url`; a level
+  // ("_level0") is loaded with getURL(url, "_level0").
+  Actions& loadMovie(std::string_view url, std::string_view targetClip);
 
   // Operand stack.
   Actions& push(std::string_view text);

@@ -48,6 +48,13 @@ TEST(SwfActionRecords, LoadVariablesPushesUrlThenTargetAndSetsTheLoadFlagsInTheH
   EXPECT_EQ(Actions().loadVariables("inside.txt", "_root").bytes(), expected);
 }
 
+TEST(SwfActionRecords, LoadMovieIntoAClipSetsOnlyTheClipFlag) {
+  const Bytes expected = concat({{0x96, 0x07, 0x00, 0x00}, ascii("a.swf"), {0},
+                                 {0x96, 0x09, 0x00, 0x00}, ascii("_root.h"), {0},
+                                 {0x9A, 0x01, 0x00, 0x40, End}});
+  EXPECT_EQ(Actions().loadMovie("a.swf", "_root.h").bytes(), expected);
+}
+
 TEST(SwfPush, WritesEachTypeWithItsTag) {
   EXPECT_EQ(Actions().push("ü").bytes(), (Bytes{0x96, 0x04, 0x00, 0x00, 0xC3, 0xBC, 0x00, End}));
   EXPECT_EQ(Actions().push(-2.0).bytes(), (Bytes{0x96, 0x05, 0x00, 0x07, 0xFE, 0xFF, 0xFF, 0xFF, End}));
