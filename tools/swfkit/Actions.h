@@ -24,7 +24,16 @@ enum class Property : std::uint8_t {
 };
 
 // Key codes as Key.isDown() takes them.
-enum class KeyCode : std::uint16_t { Space = 32, Left = 37, Up = 38, Right = 39, Down = 40 };
+enum class KeyCode : std::uint16_t {
+  Enter = 13,
+  Shift = 16,
+  Control = 17,
+  Space = 32,
+  Left = 37,
+  Up = 38,
+  Right = 39,
+  Down = 40,
+};
 
 // A jump target inside one Actions list; make it with Actions::newLabel().
 struct Label {

@@ -22,4 +22,17 @@ const playerOptions = Object.freeze({
   warnOnUnsupportedContent: false,
   allowFullscreen: false,
   logLevel: "error",
+  // The keys a gamepad's buttons press; the left stick acts as the d-pad. Ruffle reads
+  // no Start button itself: the page presses it through the button with the same key.
+  gamepadButtonMapping: Object.freeze({
+    "dpad-up": 38,     // Up
+    "dpad-down": 40,   // Down
+    "dpad-left": 37,   // Left
+    "dpad-right": 39,  // Right
+    south: 32,         // Space (A, Cross)
+    east: 13,          // Enter (B, Circle)
+    west: 17,          // Control (X, Square)
+    north: 16,         // Shift (Y, Triangle)
+    start: 13,         // Enter
+  }),
 });

@@ -21,9 +21,6 @@ const zingbox = (() => {
     heldFrames.push(callback);
     return 0;
   };
-  // Flash movies know no gamepads, and asking for them makes the browser poll the
-  // devices 60 times a second for as long as the page lives.
-  navigator.getGamepads = () => [];
 
   let bridge = null;
   let element = null;       // the Ruffle element of the movie loaded last
@@ -45,6 +42,7 @@ const zingbox = (() => {
   function dropElement() {
     stage.replaceChildren();
     element = null;
+    gamepads.stopListening();
   }
 
   function createElement() {
@@ -75,6 +73,7 @@ const zingbox = (() => {
     const fresh = createElement();
     stage.replaceChildren(fresh);
     element = fresh;
+    gamepads.startListening();
     // As in Flash Player, a movie's relative addresses start from its own folder, not the page's.
     const base = new URL(".", url).href;
     fresh.ruffle().load({ ...playerOptions, url, base }).then(() => {
@@ -101,13 +100,17 @@ const zingbox = (() => {
 
   function suspend() {
     suspended = true;
+    gamepads.stopListening();
     if (element) element.ruffle().suspend();
   }
 
   function resume() {
     suspended = false;
     heldFrames.splice(0).forEach(nextFrame);
-    if (element) element.ruffle().resume();
+    if (element) {
+      element.ruffle().resume();
+      gamepads.startListening();
+    }
   }
 
   function focusMovie() {
