@@ -7,6 +7,7 @@ stamps what it sees with CLOCK_MONOTONIC, the clock of time.monotonic().
 """
 import collections
 import os
+import re
 import subprocess
 import time
 
@@ -18,9 +19,16 @@ SPOT = 4  # pixels a side: well inside a square 48 stage pixels wide, at any pla
 Region = collections.namedtuple("Region", "x y width height colour")
 
 
-def spot(centre, colour):
+def spot(centre, colour, side=SPOT):
     """A few pixels around a point that must all show a colour."""
-    return Region(centre[0] - SPOT // 2, centre[1] - SPOT // 2, SPOT, SPOT, colour)
+    return Region(centre[0] - side // 2, centre[1] - side // 2, side, side, colour)
+
+
+def picture_colour(path):
+    """The colour in the middle of a picture file, as rrggbb (ImageMagick reads it)."""
+    pixel = subprocess.run(["convert", f"{path}[0]", "-gravity", "center", "-crop", "1x1+0+0", "-depth", "8", "txt:-"],
+                           check=True, capture_output=True, text=True).stdout
+    return re.search(r" #([0-9A-Fa-f]{6})", pixel).group(1).lower()
 
 
 def mark(centre, movie):
@@ -58,7 +66,7 @@ class ScreenWatch:
     def cost(self, seconds, x_server):
         """Shares of a core that watching two regions costs the watcher and the X server,
         over a still screen."""
-        regions = [spot((10, 10), "010203"), spot((40, 40), "010203")]
+        regions = [spot((10, 10), "fe01fe"), spot((40, 40), "fe01fe")]  # a colour a bare screen never shows
         before = cpu_ticks([self.process.pid, x_server])
         began = time.monotonic()
         self.begin(seconds, *regions)

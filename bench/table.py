@@ -27,7 +27,7 @@ FIGURES = [
     Figure("Restart to the game's first visible frame", "ms", "restart_frame", "restarts", "≤ 60 ms",
            _at_most(60), judged=True),
     Figure("Restart to the game's probe (diagnostic)", "ms", "restart_probe", "restarts", "—", None),
-    Figure("Resize pass over the controls, no painting", "µs", "ResizePassOverQuietControls", "repetitions",
+    Figure("Resize pass over the controls, no painting", "µs", "ResizePassOverValueControls", "repetitions",
            "≤ 20 µs", _at_most(20)),
     Figure("Border drag: resize pass + repaint of the skin", "ms", "BorderDrag", "repetitions",
            "≤ 8 ms a frame", _at_most(8)),
