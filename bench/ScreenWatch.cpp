@@ -5,8 +5,8 @@
 // region has shown its colour or the time is out, "seen" followed by one field per region:
 // the CLOCK_MONOTONIC time in ms at which that region first showed its colour, or "-".
 // A region shows a colour when each of its pixels is within a small distance of it.
-// It looks by asking the X server for the regions' pixels every couple of milliseconds;
-// between requests it waits on stdin and costs nothing.
+// It looks by asking the X server for the regions' pixels every few milliseconds;
+// between watches it waits on stdin and costs nothing.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 

@@ -2,7 +2,7 @@
 
 The probe movies paint a square of their own colour over the middle of the stage in
 their first frame (bench/ProbeMovies.cpp); the game's square goes after three frames,
-so it comes back with every load. The watcher looks at a few pixels every 4 ms and
+so it comes back with every load. The watcher looks at a few pixels every few ms and
 stamps what it sees with CLOCK_MONOTONIC, the clock of time.monotonic().
 """
 import collections
@@ -15,6 +15,7 @@ from process_tree import CLOCK_TICKS, cpu_ticks
 
 MARKS = {"zingbox": "e0218a", "wuzz": "2090ff"}
 SPOT = 4  # pixels a side: well inside a square 48 stage pixels wide, at any player size
+POLL_MS = 4  # how often the watcher looks (ScreenWatch.cpp)
 
 Region = collections.namedtuple("Region", "x y width height colour")
 

@@ -19,7 +19,7 @@ import shutil
 import time
 
 from process_tree import role
-from screen import SPOT, ScreenWatch, x_server_pid
+from screen import POLL_MS, SPOT, ScreenWatch, x_server_pid
 from sessions import OPENING_CLIENT, Launcher, Peer, peer_flags, player_area
 import table
 
@@ -200,15 +200,15 @@ def google_benchmark(binary):
 
 
 def notes(full_rounds, extra_rounds, load_log, watch_cost, wide):
-    lines = [f"Each cell: the median, then the spread (min–max) and the number of samples. "
-             f"{full_rounds} alternating rounds of everything, then {extra_rounds} of the figures whose "
-             f"spread was wider than a tenth of their median; {SWITCHES} switches and {SWITCHES} restarts a "
-             f"round; the PSS growth once a run. {datetime.date.today()}, {platform.node()}, "
+    lines = [f"Each cell: the median, then the spread (min–max) and the number of samples. Rounds of "
+             f"everything: {full_rounds}, alternating which side starts; then rounds of the figures whose "
+             f"spread was wider than a tenth of their median: {extra_rounds}. {SWITCHES} switches and "
+             f"{SWITCHES} restarts a round; the PSS growth once a run. {datetime.date.today()}, {platform.node()}, "
              f"{os.cpu_count()} cores, Xvfb, Ruffle canvas renderer; other load on the machine at each "
              f"start: median {statistics.median(load_log):.1f} cores busy.",
              f"Peer: `chromium --app=file://…/peer.html {' '.join(peer_flags())}`.",
              f"First visible frame: the screen watcher looks at {SPOT}×{SPOT} pixels in the middle of the "
-             f"player every 4 ms; watching costs {watch_cost[0]:.1%} of a core in the watcher and "
+             f"player every {POLL_MS} ms; watching costs {watch_cost[0]:.1%} of a core in the watcher and "
              f"{watch_cost[1]:.1%} in the X server."]
     if wide:
         lines.append("Spread still wider than a tenth of the median: "
