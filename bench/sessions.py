@@ -215,7 +215,8 @@ class Peer(Session):
 
 def peer_flags():
     """Chromium's flags for the peer beyond its page, profile and window: the best it can
-    have here. Without a desktop session it renders without a GPU process, as ours does."""
+    have here. Without a desktop session it draws without the GPU, as ours does: there
+    its GPU process would only emulate GL."""
     flags = ["--no-first-run", "--disable-background-networking", "--disable-component-update", "--disable-sync",
              "--allow-file-access-from-files", "--autoplay-policy=no-user-gesture-required",
              "--enable-logging=stderr", "--v=0"]
