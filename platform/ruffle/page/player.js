@@ -79,6 +79,9 @@ const zingbox = (() => {
     fresh.ruffle().load({ ...playerOptions, url, base }).then(() => {
       if (element !== fresh) return;
       if (suspended) fresh.ruffle().suspend();
+      // The element may have taken the focus before the engine listened for it (the
+      // window became active during the load); only a fresh focus event reaches it.
+      fresh.blur();
       fresh.focus();
     }, () => {
       if (element !== fresh) return;

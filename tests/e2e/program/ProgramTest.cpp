@@ -169,7 +169,10 @@ void ProgramTest::initTestCase() {
   const QString opener = fakeOpener_.filePath("xdg-open");
   QFile script(opener);
   QVERIFY(script.open(QIODevice::WriteOnly));
-  script.write(QString("#!/bin/sh\nprintf '%s' \"$1\" > \"%1/$%2.$$\"\n").arg(requests_.path(), ClickName).toUtf8());
+  // Written aside and renamed, so a request is never seen half written.
+  script.write(QString("#!/bin/sh\nprintf '%s' \"$1\" > \"%1/partial.$$\" && mv \"%1/partial.$$\" \"%1/$%2.$$\"\n")
+                   .arg(requests_.path(), ClickName)
+                   .toUtf8());
   script.close();
   script.setPermissions(QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
   qputenv("PATH", (fakeOpener_.path() + ":" + qgetenv("PATH")).toUtf8());
@@ -189,6 +192,7 @@ void ProgramTest::startsWithTheMenuPlayingOnItsOwnStageColour() {
   QCOMPARE(Label3(), QString("Pause"));
   const QImage sweep = StageRow(30);
   QVERIFY(QTest::qWaitFor([&] { return StageRow(30) != sweep; }, LoadTimeoutMs));
+  QVERIFY(KeysReachTheMovie());
 }
 
 void ProgramTest::aGameChosenInTheMenuLoadsOnItsColour() {
