@@ -12,7 +12,7 @@ build: setup
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 test: build
-	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+	@ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error -j $(JOBS)
 
 run: build
 	@bash tools/run.sh $(BUILD_DIR)/zingbox/zingbox

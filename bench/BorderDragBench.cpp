@@ -35,7 +35,7 @@ void BorderDrag(benchmark::State& state) {
     form.repaint();
   }
   // The player's width follows the window's through the pass: W - 605 - 765 twips.
-  const float outerWidth = PixelsToTwips(form.width()) + 120;
+  const float outerWidth = PixelsToTwips(form.width()) + ClassicFrameWidth;
   if (flash.Widget()->width() != TwipsToPixels(outerWidth - 1370))
     state.SkipWithError("the resize pass did not run on resize; nothing was measured");
 }

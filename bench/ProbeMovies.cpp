@@ -1,6 +1,8 @@
 // The movies the whole-process benchmarks time. Each says ("probe", its file name) in its
-// first frame, so a script reads the moment it first plays from the movie itself. They
-// carry the launcher's file names, so the real program loads them as the pack's own.
+// first frame, so a script reads the moment it first plays from the movie itself, and
+// paints a square of its own colour over the middle of the stage, so a screen watcher
+// sees the moment that frame reaches the screen (bench/sessions.py knows the colours).
+// They carry the launcher's file names, so the real program loads them as the pack's own.
 #include "demo/Motion.h"
 #include "tools/swfkit/Recipe.h"
 
@@ -15,10 +17,20 @@ CharacterId Ball(Movie& movie, Color colour) {
   return movie.defineShape(Shape().ellipse({0, 0}, 18, 18, colour));
 }
 
+// Drawn above everything else, so nothing that moves ever covers its middle.
+constexpr Depth MarkDepth = 7;
+constexpr double MarkSide = 48;
+
+CharacterId Mark(Movie& movie, Color colour) {
+  return movie.defineShape(Shape().rectangle(
+      {(StageWidth - MarkSide) / 2, (StageHeight - MarkSide) / 2, MarkSide, MarkSide}, colour));
+}
+
 }  // namespace
 
 // The menu: its whole stage is one button that picks Wuzz, so a click in the middle of
-// the player always chooses it; two balls circle while it waits.
+// the player always chooses it (a shape above a button takes no clicks); two balls
+// circle while it waits. Its mark stays.
 ZINGBOX_SWF_RECIPE(zingbox) {
   Movie movie({.width = StageWidth, .height = StageHeight, .frameRate = 24, .background = Color::rgb(0x16246b)});
   const CharacterId title = movie.defineText(
@@ -34,13 +46,15 @@ ZINGBOX_SWF_RECIPE(zingbox) {
       .place(2, title)
       .place(3, movie.defineSprite(demo::orbit(ball, {320, 280}, 120, 48)))
       .place(4, movie.defineSprite(demo::orbit(ball, {320, 280}, 60, 24)))
+      .place(MarkDepth, Mark(movie, Color::rgb(0xe0218a)))
       .actions(Actions().fscommand("probe", "zingbox").stop())
       .showFrame();
   return movie;
 }
 
-// A game at 12 frames a second: a title, a frame counter and four balls in motion. The
-// main timeline loops over frames 2 and 3, so the probe speaks once per load.
+// A game at 12 frames a second: a title, a frame counter and four balls in motion. Its
+// mark shows for the first three frames only, so a Restart shows it again; the main
+// timeline then loops over frames 4 and 5, so the probe speaks once per load.
 ZINGBOX_SWF_RECIPE(wuzz) {
   Movie movie({.width = StageWidth, .height = StageHeight, .frameRate = 12, .background = Color::rgb(0x99cc99)});
   const CharacterId title = movie.defineText(
@@ -57,11 +71,15 @@ ZINGBOX_SWF_RECIPE(wuzz) {
       .place(4, movie.defineSprite(demo::orbit(bee, {320, 240}, 160, 36)))
       .place(5, movie.defineSprite(demo::shuttle(flower, {60, 120}, {580, 360}, 24)))
       .place(6, movie.defineSprite(demo::drift(flower, {60, 400}, {580, 100}, 30)))
+      .place(MarkDepth, Mark(movie, Color::rgb(0x2090ff)))
       .actions(Actions().setVariable("ticks", Actions().push(0.0)).fscommand("probe", "wuzz"))
       .showFrame()
+      .showFrame()
+      .showFrame()
+      .remove(MarkDepth)
       .actions(Actions().setVariable("ticks", Actions().getVariable("ticks").increment()))
       .showFrame()
-      .actions(Actions().gotoAndPlay(2))
+      .actions(Actions().gotoAndPlay(4))
       .showFrame();
   return movie;
 }

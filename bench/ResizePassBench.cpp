@@ -1,31 +1,31 @@
-// The resize pass alone, with nothing painted, while a border is dragged. Over quiet
+// The resize pass alone, with nothing painted, while a border is dragged. Over value
 // controls it times the pass itself; over the tests' recording fakes, for comparison,
 // it also pays for their log.
 #include <benchmark/benchmark.h>
 
 #include "bench/DragSteps.h"
-#include "bench/QuietForm.h"
 #include "tests/doubles/FakeForm.h"
 #include "window/FrameLayout.h"
+#include "window/ValueForm.h"
 
 namespace zingbox::bench {
 namespace {
 
-constexpr float OpeningWidth = 11430;
+const float OpeningWidth = ValueWindow().width;
 
 float DraggedWidth(int step) { return OpeningWidth + 15.0f * static_cast<float>(DraggedPixels(step)); }
 
-void ResizePassOverQuietControls(benchmark::State& state) {
-  QuietForm quiet;
+void ResizePassOverValueControls(benchmark::State& state) {
+  ValueForm values;
   int step = 0;
   for (auto _ : state) {
-    quiet.form.width = DraggedWidth(step++);
-    ResizePass(quiet.Controls());
+    values.form.width = DraggedWidth(step++);
+    ResizePass(values.Controls());
   }
-  if (quiet.flash.width != quiet.form.width - 1370)
+  if (values.flash.Width() != values.form.width - 1370)
     state.SkipWithError("the pass did not size the player; nothing was measured");
 }
-BENCHMARK(ResizePassOverQuietControls)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(ResizePassOverValueControls)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
 void ResizePassOverRecordingFakes(benchmark::State& state) {
   test::FakeForm fake;

@@ -1,6 +1,6 @@
 #include "bench/StillPlayer.h"
 
-#include "platform/qt/Twips.h"
+#include "platform/Control.h"
 
 namespace zingbox::bench {
 
@@ -12,27 +12,26 @@ StillPlayer::StillPlayer() {
 }
 
 void StillPlayer::SetLeft(float twips) {
-  left_ = twips;
+  place_.left = twips;
   Place();
 }
 
 void StillPlayer::SetTop(float twips) {
-  top_ = twips;
+  place_.top = twips;
   Place();
 }
 
+// Refused as the real player refuses it, so the resize pass takes the same path.
 void StillPlayer::SetWidth(float twips) {
-  width_ = twips;
+  RefuseNegativeSize(twips);
+  place_.width = twips;
   Place();
 }
 
 void StillPlayer::SetHeight(float twips) {
-  height_ = twips;
+  RefuseNegativeSize(twips);
+  place_.height = twips;
   Place();
-}
-
-void StillPlayer::Place() {
-  widget_.setGeometry(TwipsToPixels(left_), TwipsToPixels(top_), TwipsToPixels(width_), TwipsToPixels(height_));
 }
 
 }  // namespace zingbox::bench

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "platform/qt/HostedPlayer.h"
+#include "platform/qt/Twips.h"
 
 namespace zingbox::bench {
 
@@ -24,10 +25,10 @@ class StillPlayer : public HostedPlayer {
   void OnFSCommand(FSCommandHandler) override {}
 
  private:
-  void Place();
+  void Place() { widget_.setGeometry(TwipsToPixels(place_)); }
 
   QWidget widget_;
-  float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  TwipsRect place_{};
 };
 
 }  // namespace zingbox::bench

@@ -51,14 +51,7 @@ class ProcessTree:
         return sorted(tree)
 
     def cpu_ticks(self):
-        """user + system clock ticks per live process of the tree."""
-        ticks = {}
-        for pid in self.pids():
-            stat = _read(f"/proc/{pid}/stat")
-            if stat:
-                fields = stat.rsplit(")", 1)[1].split()
-                ticks[pid] = int(fields[11]) + int(fields[12])
-        return ticks
+        return cpu_ticks(self.pids())
 
     def pss_kib(self):
         """Proportional set size per live process, in KiB."""
@@ -76,6 +69,17 @@ class ProcessTree:
                 os.kill(pid, signal.SIGKILL)
             except ProcessLookupError:
                 pass
+
+
+def cpu_ticks(pids):
+    """user + system clock ticks per live process."""
+    ticks = {}
+    for pid in pids:
+        stat = _read(f"/proc/{pid}/stat")
+        if stat:
+            fields = stat.rsplit(")", 1)[1].split()
+            ticks[pid] = int(fields[11]) + int(fields[12])
+    return ticks
 
 
 def role(pid):

@@ -1,9 +1,11 @@
 """One run of the launcher or of the peer browser, driven as a person would drive it.
 
-Timestamps come from the probe movies: each says ("probe", <its file name>) in its
-first frame. The launcher appends that, stamped with CLOCK_MONOTONIC, to
-ZINGBOX_PROBE_LOG; the peer page logs it to the console with the epoch time in ms,
-which Chromium writes to stderr.
+Two timestamps come from each probe movie's first frame. The probe: the movie says
+("probe", <its file name>), which both sides write to stderr: the launcher in its
+"zingbox.player" debug log, stamped with CLOCK_MONOTONIC in ms; the peer page on the
+console, with the epoch time in ms. The visible frame: the screen watcher sees the
+movie's square of colour reach the middle of the player (bench/screen.py). All times
+here are CLOCK_MONOTONIC ms.
 """
 import os
 import re
@@ -14,11 +16,14 @@ import threading
 import time
 
 from process_tree import CLOCK_TICKS, ProcessTree
+from screen import mark, picture_colour, spot
 
 PROBE_TIMEOUT_S = 30
 # Where and how large the launcher's client area opens on a desktop without a window manager.
 OPENING_ORIGIN = (309, 264)
 OPENING_CLIENT = (754, 621)
+# The skin is on the screen when the middle of the Menu button's picture is.
+MENU_BUTTON_PICTURE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "window", "assets", "Image1.gif")
 
 
 def player_area(client_width, client_height):
@@ -35,9 +40,10 @@ def xdotool(*args):
 class Session:
     """A program under test and its process tree, started in a fresh environment."""
 
-    def __init__(self, run_id, work_dir):
+    def __init__(self, run_id, work_dir, screen):
         self.tree = ProcessTree(run_id)
         self.work_dir = work_dir
+        self.screen = screen
         self.process = None
 
     def stop(self):
@@ -61,51 +67,80 @@ class Session:
         sizes = self.tree.pss_kib()
         return sum(sizes.values()) / 1024, sizes
 
+    def start_process(self, command, env):
+        """Starts the program, keeping a copy of its stderr and picking the probes out of it."""
+        self.seen = []  # (ms, movie)
+        self.process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.PIPE, text=True)
+        threading.Thread(target=self.read_stderr, daemon=True).start()
 
-class Launcher(Session):
-    TITLE = "^Zingbox! Classic Zingbox Pack$"
+    def read_stderr(self):
+        with open(os.path.join(self.work_dir, f"{self.tree.run_id}.err"), "w") as copy:
+            for line in self.process.stderr:
+                copy.write(line)
+                found = self.PROBE.search(line)
+                if found:
+                    self.seen.append((self.monotonic_ms(float(found.group(1))), found.group(2)))
 
-    def __init__(self, program_dir, run_id, work_dir):
-        super().__init__(run_id, work_dir)
-        self.program = os.path.join(program_dir, "zingbox")
-        self.probe_log = os.path.join(work_dir, f"{run_id}.probe")
-        self.origin = OPENING_ORIGIN
-        self.client = OPENING_CLIENT
-
-    def start(self):
-        """Starts the program; returns ms from process start to the menu's first frame."""
-        env = self.tree.environment(os.environ)
-        env["ZINGBOX_PROBE_LOG"] = self.probe_log
-        started = time.monotonic() * 1000
-        self.process = subprocess.Popen([self.program], env=env, stdout=subprocess.DEVNULL,
-                                        stderr=open(os.path.join(self.work_dir, f"{self.tree.run_id}.err"), "w"))
-        shown = self.wait_probe("zingbox", started)
-        self.find_window()
-        return shown - started
-
-    def find_window(self):
-        window = xdotool("search", "--sync", "--onlyvisible", "--name", self.TITLE).split()[0]
-        shell = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", window).split())
-        self.origin = (int(shell["X"]), int(shell["Y"]))
-        self.client = (int(shell["WIDTH"]), int(shell["HEIGHT"]))
-
-    def probes(self):
-        try:
-            with open(self.probe_log) as log:
-                lines = [line.split(" ", 2) for line in log.read().splitlines()]
-        except FileNotFoundError:
-            return []
-        return [(float(ms), args) for ms, command, args in (l + [""] * (3 - len(l)) for l in lines)
-                if command == "probe"]
-
-    def wait_probe(self, movie, after_ms):
+    def wait_probe(self, movie, after_ms=float("-inf")):
+        """The time of the first probe of the movie later than after_ms."""
         deadline = time.monotonic() + PROBE_TIMEOUT_S
         while time.monotonic() < deadline:
-            for ms, name in self.probes():
+            for ms, name in list(self.seen):
                 if name == movie and ms > after_ms:
                     return ms
             time.sleep(0.002)
-        raise TimeoutError(f"the launcher's {movie} movie never showed its first frame")
+        raise TimeoutError(f"{type(self).__name__}: the {movie} movie never showed its first frame")
+
+    def start_until_shown(self, command, env, movie, centre, *also):
+        """Starts the program; returns ms from its start to the movie's probe, to its first
+        visible frame, and to each further region showing its colour (None: never)."""
+        self.screen.begin(PROBE_TIMEOUT_S, mark(centre, movie), *also)
+        started = time.monotonic() * 1000
+        self.start_process(command, env)
+        probe = self.wait_probe(movie, started)
+        frame, *others = self.screen.end()
+        if frame is None:
+            raise TimeoutError(f"{type(self).__name__}: the {movie} movie never reached the screen at {centre}")
+        return [probe - started, frame - started, *(None if t is None else t - started for t in others)]
+
+
+class Launcher(Session):
+    TITLE = "^Zingbox! Classic Zingbox Pack$"
+    PROBE = re.compile(r"fscommand (\d+\.\d+) probe (\S+)")
+
+    def __init__(self, program_dir, run_id, work_dir, data_home, screen):
+        super().__init__(run_id, work_dir, screen)
+        self.program = os.path.join(program_dir, "zingbox")
+        self.data_home = data_home  # XDG_DATA_HOME, where the saved-games folder lives
+        self.origin = OPENING_ORIGIN
+        self.client = OPENING_CLIENT
+
+    @staticmethod
+    def monotonic_ms(stamp):
+        return stamp
+
+    def start(self):
+        """Starts the program; returns ms from its start to the menu's probe, to the
+        menu's first visible frame and to the skin on the screen."""
+        env = self.tree.environment(os.environ)
+        env["QT_LOGGING_RULES"] = "zingbox.player.debug=true"
+        env["XDG_DATA_HOME"] = self.data_home
+        # One pixel: the button is shaded, its neighbours differ.
+        skin = spot(self.button_centre(600), picture_colour(MENU_BUTTON_PICTURE), side=1)  # Image1
+        probe, frame, skin_shown = self.start_until_shown([self.program], env, "zingbox", self.player_centre(), skin)
+        self.check_window()
+        if skin_shown is None:
+            raise TimeoutError(f"the Menu button's picture never showed at {skin[:2]}")
+        return probe, frame, skin_shown
+
+    def check_window(self):
+        """The window opened where the watcher looked, and clicks will land."""
+        window = xdotool("search", "--sync", "--onlyvisible", "--name", self.TITLE).split()[0]
+        shell = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", window).split())
+        placed = (int(shell["X"]), int(shell["Y"])), (int(shell["WIDTH"]), int(shell["HEIGHT"]))
+        if placed != (self.origin, self.client):
+            raise RuntimeError(f"the window opened at {placed}, not at {(self.origin, self.client)}")
 
     # Clicks land in the middle of a control; positions follow the resize pass.
     def player_centre(self):
@@ -117,21 +152,27 @@ class Launcher(Session):
         return (self.origin[0] + round(left_twips / 15) + 18,
                 self.origin[1] + round((outer_height - 1250) / 15) + 17)
 
-    def click_until_probe(self, place, movie):
-        """Clicks at a place and returns ms until the movie's first frame."""
+    def click_until_shown(self, place, movie):
+        """Clicks at a place; returns ms from the click to the movie's probe and to its
+        first visible frame."""
+        self.screen.begin(PROBE_TIMEOUT_S, mark(self.player_centre(), movie))
         xdotool("mousemove", "--sync", *place)
         clicked = time.monotonic() * 1000
         xdotool("click", "1")
-        return self.wait_probe(movie, clicked) - clicked
+        probe = self.wait_probe(movie, clicked)
+        frame, = self.screen.end()
+        if frame is None:
+            raise TimeoutError(f"the launcher's {movie} movie never reached the screen")
+        return probe - clicked, frame - clicked
 
     def choose_game(self):
-        return self.click_until_probe(self.player_centre(), "wuzz")
+        return self.click_until_shown(self.player_centre(), "wuzz")
 
     def back_to_menu(self):
-        return self.click_until_probe(self.button_centre(600), "zingbox")  # Image1
+        return self.click_until_shown(self.button_centre(600), "zingbox")  # Image1
 
     def restart(self):
-        return self.click_until_probe(self.button_centre(1300), "wuzz")  # Image5
+        return self.click_until_shown(self.button_centre(1300), "wuzz")  # Image5
 
     def pause(self):
         xdotool("mousemove", "--sync", *self.button_centre(2000))  # Image3
@@ -142,49 +183,45 @@ class Peer(Session):
     """Debian's Chromium showing the same movie with the same Ruffle build on a page."""
 
     PROBE = re.compile(r'zingbox-probe (\d+) probe ([^"\s]+)')
+    # Room around the page for Chromium's own bars; the page keeps the movie at its
+    # bottom left, so the bars never move it (peer.html).
+    MARGIN = (40, 120)
 
-    def __init__(self, program_dir, run_id, work_dir, area):
-        super().__init__(run_id, work_dir)
+    def __init__(self, program_dir, run_id, work_dir, area, screen):
+        super().__init__(run_id, work_dir, screen)
         self.page = os.path.join(program_dir, "peer.html")
         self.area = area
-        self.seen = []  # (epoch ms, movie)
         self.profile = None
 
+    @staticmethod
+    def monotonic_ms(stamp):
+        return stamp + (time.monotonic() - time.time()) * 1000
+
     def start(self, movie):
-        """Opens the page on a movie; returns ms from process start to its first frame."""
+        """Opens the page on a movie; returns ms from its start to the movie's probe and
+        to its first visible frame."""
         self.profile = tempfile.mkdtemp(prefix="peer-profile-", dir=self.work_dir)
         width, height = self.area
         url = f"file://{self.page}?movie={movie}.swf&width={width}&height={height}"
-        command = ["chromium", f"--app={url}", "--no-first-run", "--disable-background-networking",
-                   "--disable-component-update", "--disable-sync", f"--user-data-dir={self.profile}",
-                   "--allow-file-access-from-files", "--autoplay-policy=no-user-gesture-required",
-                   "--enable-logging=stderr", "--v=0", "--window-position=0,0",
-                   f"--window-size={width + 40},{height + 120}"]
-        if os.geteuid() == 0:
-            command.insert(1, "--no-sandbox")
-        started = time.time() * 1000
-        self.process = subprocess.Popen(command, env=self.tree.environment(os.environ),
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        threading.Thread(target=self.read_console, daemon=True).start()
-        return self.wait_probe(movie) - started
-
-    def read_console(self):
-        with open(os.path.join(self.work_dir, f"{self.tree.run_id}.err"), "w") as copy:
-            for line in self.process.stderr:
-                copy.write(line)
-                found = self.PROBE.search(line)
-                if found:
-                    self.seen.append((int(found.group(1)), found.group(2)))
-
-    def wait_probe(self, movie):
-        deadline = time.monotonic() + PROBE_TIMEOUT_S
-        while time.monotonic() < deadline:
-            for ms, name in self.seen:
-                if name == movie:
-                    return ms
-            time.sleep(0.002)
-        raise TimeoutError(f"the peer's {movie} movie never showed its first frame")
+        command = ["chromium", f"--app={url}", f"--user-data-dir={self.profile}", "--window-position=0,0",
+                   f"--window-size={width + self.MARGIN[0]},{height + self.MARGIN[1]}", *peer_flags()]
+        centre = (width // 2, self.MARGIN[1] + height // 2)
+        return self.start_until_shown(command, self.tree.environment(os.environ), movie, centre)
 
     def stop(self):
         super().stop()
         shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def peer_flags():
+    """Chromium's flags for the peer beyond its page, profile and window: the best it can
+    have here. Without a desktop session it draws without the GPU, as ours does: there
+    its GPU process would only emulate GL."""
+    flags = ["--no-first-run", "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             "--allow-file-access-from-files", "--autoplay-policy=no-user-gesture-required",
+             "--enable-logging=stderr", "--v=0"]
+    if not os.environ.get("XDG_SESSION_TYPE"):
+        flags.append("--disable-gpu")
+    if os.geteuid() == 0:
+        flags.append("--no-sandbox")
+    return flags

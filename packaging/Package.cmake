@@ -1,38 +1,75 @@
-# Installs the program folder under lib/zingbox, with a bin/zingbox link into it, and
-# packs the installation as a Debian package (`cpack -G DEB` or the `package` target).
-# Included from the top level, after the program's target exists.
+# Installs the program where Debian keeps games and packs the installation as a Debian
+# package (`cpack -G DEB` or the `package` target). Included from the top level, after
+# the program's target exists.
 if(NOT ZINGBOX_BUILD_GUI)
   return()
 endif()
+include(GNUInstallDirs)
 
-set(ZINGBOX_INSTALL_FOLDER lib/zingbox)
+# The program loads its player and movies from its own folder, so they stay together,
+# executable included, in one folder under lib/games; games/ holds the command.
+set(ZINGBOX_INSTALL_FOLDER lib/games/zingbox)
+set(ZINGBOX_COMMAND_FOLDER games)
+set(packaging_dir ${CMAKE_SOURCE_DIR}/packaging)
+set(packaging_build_dir ${CMAKE_BINARY_DIR}/packaging)
 
-# The executable goes through install(TARGETS) so that its build-tree RPATH is dropped;
-# the player folder and the movies follow whatever the build wrote beside it.
+# install(TARGETS) drops the executable's build-tree RPATH.
 install(TARGETS zingbox RUNTIME DESTINATION ${ZINGBOX_INSTALL_FOLDER})
-install(DIRECTORY ${ZINGBOX_PROGRAM_DIR}/player DESTINATION ${ZINGBOX_INSTALL_FOLDER})
+get_target_property(player_files zingbox_player_files PLAYER_FILES)
+foreach(file IN LISTS player_files)
+  get_filename_component(subfolder ${file} DIRECTORY)
+  install(FILES ${ZINGBOX_PROGRAM_DIR}/player/${file}
+          DESTINATION ${ZINGBOX_INSTALL_FOLDER}/player/${subfolder})
+endforeach()
 install(DIRECTORY ${ZINGBOX_PROGRAM_DIR}/ DESTINATION ${ZINGBOX_INSTALL_FOLDER}
         FILES_MATCHING PATTERN *.swf)
 
 # A relative link keeps the installation movable; the program resolves it through
 # /proc/self/exe and finds its movies in the real folder.
-set(launcher_link ${CMAKE_BINARY_DIR}/packaging/launcher/zingbox)
-file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging/launcher)
-file(CREATE_LINK ../${ZINGBOX_INSTALL_FOLDER}/zingbox ${launcher_link} SYMBOLIC)
-install(FILES ${launcher_link} DESTINATION bin)
+set(command_link ${packaging_build_dir}/command/zingbox)
+file(MAKE_DIRECTORY ${packaging_build_dir}/command)
+file(CREATE_LINK ../${ZINGBOX_INSTALL_FOLDER}/zingbox ${command_link} SYMBOLIC)
+install(FILES ${command_link} DESTINATION ${ZINGBOX_COMMAND_FOLDER})
+
+# The desktop entry names the command by its full path under the prefix installed to:
+# root's PATH lacks /usr/games, and nobody's has the games folder of another prefix.
+string(CONFIGURE [[
+  file(READ "@packaging_dir@/linux/zingbox.desktop" entry)
+  string(REPLACE "\nExec=zingbox\n" "\nExec=${CMAKE_INSTALL_PREFIX}/@ZINGBOX_COMMAND_FOLDER@/zingbox\n"
+         entry "${entry}")
+  file(WRITE "@packaging_build_dir@/installed/zingbox.desktop" "${entry}")
+  file(INSTALL "@packaging_build_dir@/installed/zingbox.desktop"
+       DESTINATION "${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_DATADIR@/applications")
+]] install_desktop_entry @ONLY)
+install(CODE "${install_desktop_entry}")
+install(FILES ${packaging_dir}/linux/${ZINGBOX_APPSTREAM_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 48 64 128 256)
+  install(FILES ${packaging_dir}/icons/hicolor/${size}x${size}/apps/zingbox.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+
+install(FILES ${ZINGBOX_MANUAL_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${packaging_dir}/debian/copyright ${ZINGBOX_CHANGELOG}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zingbox)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zingbox)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Zingbox developers")
 set(CPACK_PACKAGE_CONTACT "Zingbox developers <zingbox@users.noreply.github.com>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}: six arcade games in one window")
-# CPack puts the summary above this as the first line.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "launcher for a pack of six classic arcade games")
+# CPack puts the summary above this as the first line; Debian wants lines of at most
+# 80 characters.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Zingbox! is the launcher of the Classic Zingbox Pack, six arcade games made as Flash
-movies, played through the Ruffle emulator in a monitor-like window. A demo pack of
-small games of its own comes with it; the pack's original movies can replace them in
-/usr/${ZINGBOX_INSTALL_FOLDER}.")
+    "Zingbox! opens one window, framed like an arcade monitor, in which the menu
+movie of the Classic Zingbox Pack plays; a game chosen in the menu loads into
+the same player. Buttons below the screen go back to the menu, pause and
+resume the game, restart it and prepare an e-mail recommending the pack.
+.
+The games are Flash movies, played by the Ruffle emulator in a Qt WebEngine
+view. A demo pack of small games of its own comes with the package; the
+pack's original movies can replace them in /usr/${ZINGBOX_INSTALL_FOLDER}.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RuntimeError.h"
+
 namespace zingbox {
 
 // A picture or label of the window as the layout and the handlers see it: twips,
@@ -20,5 +22,10 @@ class Control {
   virtual void SetHeight(float twips) = 0;
   virtual void SetVisible(bool visible) = 0;
 };
+
+// The rule of every control and of the player's container.
+inline void RefuseNegativeSize(float twips) {
+  if (twips < 0.0f) throw RuntimeError(error_number::InvalidPropertyValue, "Invalid property value");
+}
 
 }  // namespace zingbox

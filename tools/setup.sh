@@ -10,9 +10,9 @@ packages=(
   libqt6webenginecore6-bin libgl-dev libx11-dev
   nodejs npm
   libgtest-dev libgmock-dev libbenchmark-dev clang
-  libgif-dev
+  libgif-dev libleveldb-dev libsnappy-dev
   xvfb xauth x11-utils xdotool xdg-utils fonts-dejavu-core imagemagick
-  desktop-file-utils appstream binutils-mingw-w64-i686
+  desktop-file-utils appstream binutils-mingw-w64-i686 lintian inotify-tools
   chromium python3
 )
 

@@ -43,13 +43,7 @@ Form1::Form1(HostedPlayer& flash) : flash_(flash) {
 
   for (const ControlDescription& control : Form1Description) CreateControl(control);
   ArrangeInDescriptionOrder();
-
-  controls_.emplace(Form1Controls{
-      metrics_, Timer1_, flash_, Caption("Label4"), Picture("Image7"), Caption("Label3"), Caption("Label2"),
-      Caption("Label1"), Picture("Image6"), Picture("Image5"), Picture("Image4"), Picture("Image3"),
-      Picture("Image2"), Picture("Image1"), Picture("rightt"), Picture("bott"), Picture("leftt"),
-      Picture("top_left"), Picture("top_right"), Picture("topp"), Picture("top_rf"), Picture("top_lf"),
-      Picture("bot_rf"), Picture("bot_lf"), Picture("rightf"), Picture("leftf")});
+  controls_.emplace(BindForm1Controls(metrics_, Timer1_, flash_, *this));
   ConnectEvents();
   // The window is not active yet; Qt hands the focus over when it becomes active.
   flash_.Widget()->setFocus(Qt::OtherFocusReason);
@@ -89,14 +83,11 @@ void Form1::CreateControl(const ControlDescription& control) {
 }
 
 // Lowering each control in description order leaves the first on top and the last at
-// the bottom. Only the player can take the focus, so tab positions have nothing to order
-// in Qt; they stay on the controls as a property, numbering them as designed.
+// the bottom. Only the player takes the focus, so there is no tab order to set.
 void Form1::ArrangeInDescriptionOrder() {
   for (const ControlDescription& control : Form1Description) {
     QWidget* widget = findChild<QWidget*>(ToQString(control.name), Qt::FindDirectChildrenOnly);
-    if (widget == nullptr) continue;  // Timer1 is never drawn
-    widget->lower();
-    if (control.tabIndex >= 0) widget->setProperty("tabIndex", control.tabIndex);
+    if (widget != nullptr) widget->lower();  // Timer1 is never drawn
   }
   flash_.Widget()->raise();
 }
@@ -151,8 +142,8 @@ void Form1::Resize() {
   if (loaded_) ResizePass(*controls_);
 }
 
-QtPicture& Form1::Picture(std::string_view name) const { return *pictures_.at(name); }
+QtPicture& Form1::Picture(std::string_view name) { return *pictures_.at(name); }
 
-QtLabel& Form1::Caption(std::string_view name) const { return *labels_.at(name); }
+QtLabel& Form1::Caption(std::string_view name) { return *labels_.at(name); }
 
 }  // namespace zingbox

@@ -21,7 +21,7 @@ namespace zingbox {
 
 // The program's one window: the player framed by the skin, the buttons and their
 // captions. It routes exactly eight events to their handlers; nothing else reacts.
-class Form1 : public QWidget {
+class Form1 : public QWidget, private NamedControls {
   Q_OBJECT
 
  public:
@@ -30,7 +30,6 @@ class Form1 : public QWidget {
   ~Form1() override;
 
   ShellState& State() { return state_; }
-  Form1Controls& Controls() { return *controls_; }
 
   // Load runs here, once, right before the window is first shown.
   void setVisible(bool visible) override;
@@ -46,8 +45,8 @@ class Form1 : public QWidget {
   void ConnectEvents();
   void WhenClicked(QtPicture& button, const QString& duringAction, std::function<void()> handler);
   void Resize();
-  QtPicture& Picture(std::string_view name) const;
-  QtLabel& Caption(std::string_view name) const;
+  QtPicture& Picture(std::string_view name) override;
+  QtLabel& Caption(std::string_view name) override;
 
   HostedPlayer& flash_;
   QtWindowMetrics metrics_{*this};

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace zingbox {
@@ -26,7 +28,6 @@ struct ControlDescription {
   float left = 0, top = 0, width = 0, height = 0;
   bool visible = true;
   bool stretches = false;
-  int tabIndex = -1;  // -1: not in the tab order
   std::u16string_view caption = u"";
   bool centred = false;
   CaptionColour captionColour = CaptionColour::None;
@@ -36,17 +37,16 @@ struct ControlDescription {
 // lies above them all.
 inline constexpr std::array<ControlDescription, 25> Form1Description{{
     {.name = "Timer1", .kind = ControlKind::Timer},
-    {.name = "flash", .kind = ControlKind::MoviePlayer, .left = 720, .top = 960, .width = 9135, .height = 6855,
-     .tabIndex = 0},
+    {.name = "flash", .kind = ControlKind::MoviePlayer, .left = 720, .top = 960, .width = 9135, .height = 6855},
     {.name = "Label4", .kind = ControlKind::Label, .left = 6120, .top = 8400, .width = 1215, .height = 255,
-     .tabIndex = 4, .caption = u"Send a Friend", .captionColour = CaptionColour::SelectedText},
+     .caption = u"Send a Friend", .captionColour = CaptionColour::SelectedText},
     {.name = "Image7", .kind = ControlKind::Picture, .left = 6120, .top = 7920, .width = 645, .height = 705},
     {.name = "Label3", .kind = ControlKind::Label, .left = 2160, .top = 8400, .width = 615, .height = 255,
-     .tabIndex = 3, .caption = u"Pause", .centred = true, .captionColour = CaptionColour::SelectedText},
+     .caption = u"Pause", .centred = true, .captionColour = CaptionColour::SelectedText},
     {.name = "Label2", .kind = ControlKind::Label, .left = 1440, .top = 8400, .width = 615, .height = 255,
-     .tabIndex = 2, .caption = u"Restart", .captionColour = CaptionColour::SelectedText},
+     .caption = u"Restart", .captionColour = CaptionColour::SelectedText},
     {.name = "Label1", .kind = ControlKind::Label, .left = 720, .top = 8400, .width = 495, .height = 255,
-     .tabIndex = 1, .caption = u"Menu", .captionColour = CaptionColour::TitleBarText},
+     .caption = u"Menu", .captionColour = CaptionColour::TitleBarText},
     {.name = "Image6", .kind = ControlKind::Picture, .left = 5280, .top = 8040, .width = 540, .height = 510,
      .visible = false},
     {.name = "Image5", .kind = ControlKind::Picture, .left = 5280, .top = 8040, .width = 540, .height = 510},
@@ -77,5 +77,12 @@ inline constexpr std::array<ControlDescription, 25> Form1Description{{
     {.name = "leftf", .kind = ControlKind::Picture, .left = 0, .top = 5520, .width = 660, .height = 2220,
      .stretches = true},
 }};
+
+// The control of that name; a name the description lacks is a programming error.
+constexpr const ControlDescription& DescriptionOf(std::string_view name) {
+  for (const ControlDescription& control : Form1Description)
+    if (control.name == name) return control;
+  throw std::out_of_range("Form1 has no control named " + std::string(name));
+}
 
 }  // namespace zingbox

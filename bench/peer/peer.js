@@ -18,18 +18,6 @@
     console.log(`zingbox-probe ${Date.now()} ${command} ${args}`);
     return true;
   });
-  // The launcher's own options, so both draw the same way.
-  player.ruffle().load({
-    url: query.get("movie"),
-    autoplay: "on",
-    unmuteOverlay: "hidden",
-    splashScreen: false,
-    letterbox: "off",
-    scale: "showAll",
-    quality: "high",
-    wmode: "transparent",
-    allowScriptAccess: true,
-    allowNetworking: "all",
-    logLevel: "error",
-  });
+  // The launcher's own options, from its player page, so both draw the same way.
+  player.ruffle().load({ ...playerOptions, url: query.get("movie") });
 })();

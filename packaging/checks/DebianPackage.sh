@@ -1,25 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a scratch root as dpkg would install it,
-# checks what lands where, then starts the unpacked program and waits for its menu.
-# usage: DebianPackage.sh <cpack> <CPackConfig.cmake> <version> <close-window helper>
+# Unpacks the Debian package into a scratch root as dpkg would install it, checks what
+# lands where, then starts the unpacked program and waits for its menu.
+# usage: DebianPackage.sh <package.deb> <version> <close-window helper>
 set -euo pipefail
-cpack=$1 cpack_config=$2 version=$3 close_window=$4
-checks=$(cd "$(dirname "$0")" && pwd)
-
-work=$(mktemp -d -t zingbox-package.XXXXXX)
-trap 'rm -rf "$work"' EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-echo "building the package"
-"$cpack" -G DEB --config "$cpack_config" -B "$work/out" >"$work/cpack.log" 2>&1 ||
-  { cat "$work/cpack.log"; fail "cpack could not build the package"; }
-debs=("$work"/out/zingbox_*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one zingbox_*.deb, found: ${debs[*]}"
-deb=${debs[0]}
+deb=$1 version=$2 close_window=$3
+source "$(dirname "$0")/Harness.sh"
 
 echo "checking the control fields of $(basename "$deb")"
 expect_field() {
@@ -41,12 +26,12 @@ done
 echo "checking the unpacked layout"
 dpkg -x "$deb" "$work/root"
 usr=$work/root/usr
-program_folder=$usr/lib/zingbox
-[ -L "$usr/bin/zingbox" ] || fail "usr/bin/zingbox is not a link"
-link=$(readlink "$usr/bin/zingbox")
-[ "$link" = ../lib/zingbox/zingbox ] || fail "usr/bin/zingbox points to '$link'"
+program_folder=$usr/lib/games/zingbox
+[ -L "$usr/games/zingbox" ] || fail "usr/games/zingbox is not a link"
+link=$(readlink "$usr/games/zingbox")
+[ "$link" = ../lib/games/zingbox/zingbox ] || fail "usr/games/zingbox points to '$link'"
 [ -f "$program_folder/zingbox" ] && [ -x "$program_folder/zingbox" ] ||
-  fail "no executable usr/lib/zingbox/zingbox"
+  fail "no executable usr/lib/games/zingbox/zingbox"
 if objdump -p "$program_folder/zingbox" | grep -E '^ *(RPATH|RUNPATH) '; then
   fail "the installed executable carries a library search path"
 fi
@@ -58,16 +43,25 @@ grep -q '^ruffle/ruffle.js$' "$engine_list" || fail "the player's file list name
 while read -r file; do
   [ -s "$program_folder/player/$file" ] || fail "player file $file missing"
 done <"$engine_list"
-[ -f "$usr/share/applications/zingbox.desktop" ] || fail "desktop entry missing"
-[ -f "$usr/share/metainfo/io.github.zingbox.Zingbox.metainfo.xml" ] || fail "metainfo missing"
+unlisted=$(cd "$program_folder/player" && find . -type f ! -name engine-files.txt | sed 's|^\./||' |
+  grep -vxF -f "$engine_list" || true)
+[ -z "$unlisted" ] || fail "the player folder holds files it never loads: $unlisted"
+
+entry=$usr/share/applications/zingbox.desktop
+[ -f "$entry" ] || fail "desktop entry missing"
+command=$(sed -n 's/^Exec=//p' "$entry")
+[ "$command" = /usr/games/zingbox ] || fail "the desktop entry starts '$command'"
+[ -f "$usr/share/metainfo/io.github.zingbox.zingbox.metainfo.xml" ] || fail "metainfo missing"
 for size in 48 64 128 256; do
   [ -f "$usr/share/icons/hicolor/${size}x${size}/apps/zingbox.png" ] || fail "${size}px icon missing"
 done
 
+echo "checking that the records of the release name this version"
+zcat "$usr/share/doc/zingbox/changelog.gz" >"$work/changelog"
+logged=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
+[ "$logged" = "$version" ] || fail "the changelog's latest entry is $logged, the package $version"
+grep -q "<release version=\"$version\"" "$usr/share/metainfo/io.github.zingbox.zingbox.metainfo.xml" ||
+  fail "the AppStream record has no release $version"
+
 echo "starting the unpacked program through its link"
-mkdir "$work/home"
-# A bare environment: nothing from the build or the caller may help the program start.
-environment=(PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$work/home" LANG=C.UTF-8)
-[ "$(id -u)" -ne 0 ] || environment+=(QTWEBENGINE_DISABLE_SANDBOX=1)
-env -i "${environment[@]}" xvfb-run -a -s '-screen 0 1600x1200x24' \
-  bash "$checks/MenuPlays.sh" "$usr/bin/zingbox" "$close_window" "$work"
+play_menu "$usr/games/zingbox" "$close_window" "$work"

@@ -17,6 +17,12 @@ class QtLabel : public TwipsControl<Label, QLabel> {
           QPalette::ColorRole textColour, const QFont& font);
 
   void SetCaption(const std::u16string& caption) override;
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void HoldColourWhenInactive();
 };
 
 }  // namespace zingbox

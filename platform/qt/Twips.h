@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <QRect>
+
 namespace zingbox {
 
 inline constexpr float TwipsPerPixel = 15.0f;
@@ -10,5 +12,14 @@ inline constexpr float TwipsPerPixel = 15.0f;
 inline int TwipsToPixels(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
 
 inline float PixelsToTwips(int pixels) { return static_cast<float>(pixels) * TwipsPerPixel; }
+
+struct TwipsRect {
+  float left, top, width, height;
+};
+
+inline QRect TwipsToPixels(const TwipsRect& twips) {
+  return {TwipsToPixels(twips.left), TwipsToPixels(twips.top), TwipsToPixels(twips.width),
+          TwipsToPixels(twips.height)};
+}
 
 }  // namespace zingbox

@@ -2,17 +2,13 @@
 
 #include <QWidget>
 
-#include "platform/RuntimeError.h"
+#include "platform/Control.h"
 #include "platform/qt/Twips.h"
 
 namespace zingbox {
 
 // The twips side of a picture or label: a control keeps what was assigned exactly,
 // reports it back unchanged, and mirrors it onto its widget in whole pixels.
-struct TwipsRect {
-  float left, top, width, height;
-};
-
 template <class Interface, class WidgetBase>
 class TwipsControl : public WidgetBase, public Interface {
  public:
@@ -58,14 +54,7 @@ class TwipsControl : public WidgetBase, public Interface {
   }
 
  private:
-  static void RefuseNegativeSize(float twips) {
-    if (twips < 0.0f) throw RuntimeError(error_number::InvalidPropertyValue, "Invalid property value");
-  }
-
-  void Place() {
-    this->setGeometry(TwipsToPixels(rect_.left), TwipsToPixels(rect_.top), TwipsToPixels(rect_.width),
-                      TwipsToPixels(rect_.height));
-  }
+  void Place() { this->setGeometry(TwipsToPixels(rect_)); }
 
   TwipsRect rect_;
   bool visible_;

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 namespace zingbox {
 namespace {
@@ -21,8 +22,14 @@ bool RunsWithoutDesktopSession() { return qEnvironmentVariableIsEmpty("XDG_SESSI
 }  // namespace
 
 void PrepareEngineEnvironment() {
-  // Chromium refuses to start its sandbox as root; as any other user it stays on.
-  if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  // Chromium refuses to start its sandbox as root; as any other user it stays on. The
+  // switch does what Qt's QTWEBENGINE_DISABLE_SANDBOX does without announcing it.
+  if (geteuid() == 0) AppendChromiumFlags("--no-sandbox");
+
+  // What a movie saves reaches the disk a second after the save, so a killed program
+  // loses at most that second. Left alone, Chromium waits five seconds and, for a movie
+  // that saves more than once a minute, up to a minute.
+  AppendChromiumFlags("--enable-aggressive-domstorage-flushing");
 
   // WebRTC reaches the network on its own (STUN over UDP), past the request interceptor.
   // Nothing in the player needs it; with no proxy this leaves it no way out.
@@ -32,6 +39,10 @@ void PrepareEngineEnvironment() {
     AppendChromiumFlags("--disable-gpu");
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
   }
+
+  // The engine's report of its GL and process set-up is for whoever asks for it with
+  // QT_LOGGING_RULES, which overrides rules set here.
+  QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 
   // Qt WebEngine shares its GL context with the widgets; must be set before QApplication.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

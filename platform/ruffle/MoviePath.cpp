@@ -4,7 +4,8 @@ namespace zingbox {
 
 QString MovieLocalPath(const std::u16string& pathText) {
   QString path = QString::fromStdU16String(pathText);
-  path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+  const qsizetype separator = path.lastIndexOf(QLatin1Char('\\'));
+  if (separator >= 0) path[separator] = QLatin1Char('/');
   return path;
 }
 

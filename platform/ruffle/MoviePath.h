@@ -6,9 +6,9 @@
 
 namespace zingbox {
 
-// The local file a movie path text names. The shell writes Windows-style paths
-// ("<folder>\<file>.swf"); here each backslash is a separator and nothing else changes,
-// so blanks and non-ASCII letters pass through as they are.
+// The local file a movie path text names. The shell writes "<folder>\<file>.swf": the
+// backslash that begins the file name is the separator. A folder's own name may hold
+// backslashes, as Linux allows, so no other changes; nor do blanks and non-ASCII letters.
 QString MovieLocalPath(const std::u16string& pathText);
 
 }  // namespace zingbox

@@ -14,10 +14,26 @@ QString RealPath(const QString& path) { return QFileInfo(path).canonicalFilePath
 }  // namespace
 
 ProgramFolderInterceptor::ProgramFolderInterceptor(const QString& programFolder, QObject* parent)
-    : QWebEngineUrlRequestInterceptor(parent), folderPrefix_(RealPath(programFolder) + QLatin1Char('/')) {}
+    : QWebEngineUrlRequestInterceptor(parent),
+      folderPrefix_(RealPath(programFolder) + QLatin1Char('/')),
+      files_(programFolder) {}
 
 void ProgramFolderInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
-  if (!Allows(info.requestUrl())) info.block(true);
+  const QUrl located = Located(info.requestUrl());
+  if (!Allows(located))
+    info.block(true);
+  else if (located != info.requestUrl())
+    info.redirect(located);
+}
+
+QUrl ProgramFolderInterceptor::Located(const QUrl& url) {
+  if (!url.isLocalFile() || !url.host().isEmpty()) return url;
+  const QString path = url.toLocalFile();
+  const QString found = files_.Locate(path);
+  if (found == path) return url;
+  QUrl moved = url;  // a query stays as the movie wrote it
+  moved.setPath(found, QUrl::DecodedMode);
+  return moved;
 }
 
 bool ProgramFolderInterceptor::Allows(const QUrl& url) const {

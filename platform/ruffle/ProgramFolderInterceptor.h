@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWebEngineUrlRequestInterceptor>
 
+#include "platform/ruffle/CaseInsensitiveLookup.h"
+
 namespace zingbox {
 
 // Keeps the player page and its movies inside the program folder: local files whose real
@@ -24,10 +26,15 @@ class ProgramFolderInterceptor : public QWebEngineUrlRequestInterceptor {
   // through on that alone.
   bool HoldsMovie(const QString& localPath) const;
   void AssignMovie(const QString& localPath) { assignedMovie_ = localPath; }
+  // The file a local path names, found as Windows would find it (see CaseInsensitiveLookup).
+  QString Locate(const QString& localPath) { return files_.Locate(localPath); }
 
  private:
+  QUrl Located(const QUrl& url);
+
   QString folderPrefix_;  // real path, ends with '/'
   QString assignedMovie_;
+  CaseInsensitiveLookup files_;
 };
 
 }  // namespace zingbox

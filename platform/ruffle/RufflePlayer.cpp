@@ -23,8 +23,9 @@
 #include "platform/ruffle/MoviePath.h"
 #include "platform/ruffle/PageCallQueue.h"
 #include "platform/ruffle/PageBridge.h"
+#include "platform/ruffle/PlayerLog.h"
 #include "platform/ruffle/PlayerPage.h"
-#include "platform/ruffle/ProbeLog.h"
+#include "platform/ruffle/PlayerProfile.h"
 #include "platform/ruffle/ProgramFolderInterceptor.h"
 
 namespace zingbox {
@@ -67,7 +68,8 @@ QWebEngineScript WebChannelClientScript() {
 
 }  // namespace
 
-RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder) : QWebEngineView(parent) {
+RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const QString& savedGamesFolder)
+    : QWebEngineView(parent) {
   setFocusPolicy(Qt::StrongFocus);
   // The engine draws its own menu; the browser's (Reload, View source) has no place here.
   setContextMenuPolicy(Qt::NoContextMenu);
@@ -82,7 +84,7 @@ RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder) : QWeb
     ShowMissingEngine(QDir(playerFolder).filePath(missingFile));
     return;
   }
-  LoadHostPage(programFolder, playerFolder);
+  LoadHostPage(programFolder, playerFolder, savedGamesFolder);
   FocusMovieWhenViewGainsFocus();
 }
 
@@ -99,9 +101,9 @@ void RufflePlayer::ShowMissingEngine(const QString& missingFile) {
               .arg(QDir::toNativeSeparators(missingFile).toHtmlEscaped()));
 }
 
-void RufflePlayer::LoadHostPage(const QString& programFolder, const QString& playerFolder) {
-  // Off the record: the player keeps no cache, cookies or storage between runs.
-  auto* profile = new QWebEngineProfile(this);
+void RufflePlayer::LoadHostPage(const QString& programFolder, const QString& playerFolder,
+                                const QString& savedGamesFolder) {
+  QWebEngineProfile* profile = CreatePlayerProfile(savedGamesFolder, this);
   interceptor_ = new ProgramFolderInterceptor(programFolder, profile);
   profile->setUrlRequestInterceptor(interceptor_);
 
@@ -129,8 +131,8 @@ void RufflePlayer::LoadHostPage(const QString& programFolder, const QString& pla
       },
       this);
   connect(bridge_, &PageBridge::Ready, calls_, &PageCallQueue::PageReady);
-  // For the benchmarks: stamped as the command arrives, before it waits in the queue.
-  connect(bridge_, &PageBridge::FSCommandReceived, this, &AppendToProbeLog);
+  // Stamped as the command arrives, before it waits in the queue.
+  connect(bridge_, &PageBridge::FSCommandReceived, this, &LogFSCommand);
   // Queued, so the handler runs as an event of its own and may throw to the event loop.
   connect(bridge_, &PageBridge::FSCommandReceived, this, &RufflePlayer::DeliverFSCommand,
           Qt::QueuedConnection);
@@ -167,7 +169,8 @@ void RufflePlayer::SetMovie(const std::u16string& path) {
 }
 
 QString RufflePlayer::MovieCall(const QString& pathText) {
-  const QString localPath = QDir::cleanPath(QFileInfo(MovieLocalPath(pathText.toStdU16String())).absoluteFilePath());
+  const QString localPath = interceptor_->Locate(
+      QDir::cleanPath(QFileInfo(MovieLocalPath(pathText.toStdU16String())).absoluteFilePath()));
 
   QString problem = MovieFileProblem(localPath);
   if (problem.isEmpty() && !interceptor_->HoldsMovie(localPath))

@@ -15,13 +15,15 @@ class ProgramFolderInterceptor;
 
 // The movie player: Ruffle running in a web view on a small host page of ours, which the
 // build puts in "player/" of the program folder. Operations issued before the page is
-// ready are kept and applied in order once it is. Use on the UI thread only.
+// ready are kept and applied in order once it is. What movies store is kept in
+// `savedGamesFolder`, or only until the player goes when it is empty. Use on the UI thread only.
 class RufflePlayer : public QWebEngineView, public HostedPlayer {
   Q_OBJECT
 
  public:
   explicit RufflePlayer(QWidget* parent = nullptr,
-                        const QString& programFolder = QCoreApplication::applicationDirPath());
+                        const QString& programFolder = QCoreApplication::applicationDirPath(),
+                        const QString& savedGamesFolder = QString());
   ~RufflePlayer() override;
 
   void SetMovie(const std::u16string& path) override;
@@ -42,7 +44,8 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
 
  private:
   void ShowMissingEngine(const QString& missingFile);
-  void LoadHostPage(const QString& programFolder, const QString& playerFolder);
+  void LoadHostPage(const QString& programFolder, const QString& playerFolder,
+                    const QString& savedGamesFolder);
   void CallPage(const QString& function, const QStringList& textArguments = {});
   static QString PageCall(const QString& function, const QStringList& textArguments);
   // The page call that loads the movie, or names the problem that keeps it from playing.

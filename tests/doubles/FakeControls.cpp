@@ -8,47 +8,47 @@ void FakeLabel::CheckRead() const {
   if (failReads) throw RuntimeError(error_number::AutomationError, name_ + " cannot be read");
 }
 
-float FakeLabel::Left() const { CheckRead(); return rect_.left; }
-float FakeLabel::Top() const { CheckRead(); return rect_.top; }
-float FakeLabel::Width() const { CheckRead(); return rect_.width; }
-float FakeLabel::Height() const { CheckRead(); return rect_.height; }
-bool FakeLabel::Visible() const { CheckRead(); return visible_; }
+float FakeLabel::Left() const { CheckRead(); return ValueControl::Left(); }
+float FakeLabel::Top() const { CheckRead(); return ValueControl::Top(); }
+float FakeLabel::Width() const { CheckRead(); return ValueControl::Width(); }
+float FakeLabel::Height() const { CheckRead(); return ValueControl::Height(); }
+bool FakeLabel::Visible() const { CheckRead(); return ValueControl::Visible(); }
 
 void FakeLabel::SetLeft(float twips) {
   log_.Record(name_ + ".Left=" + TwipsText(twips));
-  rect_.left = twips;
+  ValueControl::SetLeft(twips);
 }
 
 void FakeLabel::SetTop(float twips) {
   log_.Record(name_ + ".Top=" + TwipsText(twips));
-  rect_.top = twips;
+  ValueControl::SetTop(twips);
 }
 
 void FakeLabel::SetWidth(float twips) {
-  if (twips < 0) throw RuntimeError(error_number::InvalidPropertyValue, "Invalid property value");
+  RefuseNegativeSize(twips);
   log_.Record(name_ + ".Width=" + TwipsText(twips));
-  rect_.width = twips;
+  ValueControl::SetWidth(twips);
 }
 
 void FakeLabel::SetHeight(float twips) {
-  if (twips < 0) throw RuntimeError(error_number::InvalidPropertyValue, "Invalid property value");
+  RefuseNegativeSize(twips);
   log_.Record(name_ + ".Height=" + TwipsText(twips));
-  rect_.height = twips;
+  ValueControl::SetHeight(twips);
 }
 
 void FakeLabel::SetVisible(bool visible) {
   log_.Record(name_ + ".Visible=" + (visible ? "true" : "false"));
-  visible_ = visible;
+  ValueControl::SetVisible(visible);
 }
 
 void FakeLabel::SetCaption(const std::u16string& caption) {
   log_.Record(name_ + ".Caption=" + Utf8(caption));
-  caption_ = caption;
+  ValueControl::SetCaption(caption);
 }
 
 void FakeTimer::SetEnabled(bool enabled) {
   log_.Record(std::string("Timer1.Enabled=") + (enabled ? "true" : "false"));
-  enabled_ = enabled;
+  ValueTimer::SetEnabled(enabled);
 }
 
 std::u16string FakeProgramFolder::MovieFolder() const {

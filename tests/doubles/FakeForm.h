@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <string_view>
+
 #include "FakeControls.h"
 #include "RecordingPlayer.h"
 #include "window/Form1Controls.h"
@@ -7,38 +10,50 @@
 namespace zingbox::test {
 
 // Form1's 25 controls as fakes at their design values, logging into one shared log.
-struct FakeForm {
-  FakeForm();
-
+struct FakeForm final : NamedControls {
   OperationLog log;
-  FakeWindowMetrics form;
+  ValueWindow form;
   FakeTimer Timer1{log};
   RecordingPlayer flash{log};
-  FakeLabel Label4{log, "Label4", {6120, 8400, 1215, 255}};
-  FakeControl Image7{log, "Image7", {6120, 7920, 645, 705}};
-  FakeLabel Label3{log, "Label3", {2160, 8400, 615, 255}};
-  FakeLabel Label2{log, "Label2", {1440, 8400, 615, 255}};
-  FakeLabel Label1{log, "Label1", {720, 8400, 495, 255}};
-  FakeControl Image6{log, "Image6", {5280, 8040, 540, 510}, false};
-  FakeControl Image5{log, "Image5", {5280, 8040, 540, 510}};
-  FakeControl Image4{log, "Image4", {4440, 8040, 540, 510}, false};
-  FakeControl Image3{log, "Image3", {4440, 8040, 540, 510}};
-  FakeControl Image2{log, "Image2", {1440, 7920, 540, 510}, false};
-  FakeControl Image1{log, "Image1", {1440, 7920, 540, 510}};
-  FakeControl rightt{log, "rightt", {9360, 7560, 1200, 1080}};
-  FakeControl bott{log, "bott", {2280, 7800, 6255, 885}};
-  FakeControl leftt{log, "leftt", {0, 7440, 960, 1245}};
-  FakeControl top_left{log, "top_left", {0, 0, 750, 5595}};
-  FakeControl top_right{log, "top_right", {9600, 0, 915, 5775}};
-  FakeControl topp{log, "topp", {1920, 0, 6675, 810}};
-  FakeControl top_rf{log, "top_rf", {8160, 0, 1485, 810}};
-  FakeControl top_lf{log, "top_lf", {720, 0, 1695, 810}};
-  FakeControl bot_rf{log, "bot_rf", {8400, 7800, 1170, 870}};
-  FakeControl bot_lf{log, "bot_lf", {840, 7800, 2055, 900}};
-  FakeControl rightf{log, "rightf", {9720, 5760, 795, 1875}};
-  FakeControl leftf{log, "leftf", {0, 5520, 660, 2220}};
+  FakeLabel Label4{log, "Label4"};
+  FakeControl Image7{log, "Image7"};
+  FakeLabel Label3{log, "Label3"};
+  FakeLabel Label2{log, "Label2"};
+  FakeLabel Label1{log, "Label1"};
+  FakeControl Image6{log, "Image6"};
+  FakeControl Image5{log, "Image5"};
+  FakeControl Image4{log, "Image4"};
+  FakeControl Image3{log, "Image3"};
+  FakeControl Image2{log, "Image2"};
+  FakeControl Image1{log, "Image1"};
+  FakeControl rightt{log, "rightt"};
+  FakeControl bott{log, "bott"};
+  FakeControl leftt{log, "leftt"};
+  FakeControl top_left{log, "top_left"};
+  FakeControl top_right{log, "top_right"};
+  FakeControl topp{log, "topp"};
+  FakeControl top_rf{log, "top_rf"};
+  FakeControl top_lf{log, "top_lf"};
+  FakeControl bot_rf{log, "bot_rf"};
+  FakeControl bot_lf{log, "bot_lf"};
+  FakeControl rightf{log, "rightf"};
+  FakeControl leftf{log, "leftf"};
 
-  Form1Controls controls;
+  Form1Controls controls = BindForm1Controls(form, Timer1, flash, *this);
+
+  FakeForm() = default;
+  FakeForm(const FakeForm&) = delete;
+  FakeForm& operator=(const FakeForm&) = delete;
+
+  // Every picture and label.
+  std::array<const FakeLabel*, 23> Pieces() const;
+
+  Control& Picture(std::string_view name) override { return Named(name); }
+  Label& Caption(std::string_view name) override { return Named(name); }
+
+ private:
+  // Found by the name the fake was made with, so a fake under a wrong name cannot be bound.
+  FakeLabel& Named(std::string_view name);
 };
 
 }  // namespace zingbox::test

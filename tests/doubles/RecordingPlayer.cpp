@@ -1,7 +1,5 @@
 #include "RecordingPlayer.h"
 
-#include "platform/RuntimeError.h"
-
 namespace zingbox::test {
 
 void RecordingPlayer::SetMovie(const std::u16string& path) { log_.Record("flash.Movie=" + Utf8(path)); }
@@ -16,24 +14,24 @@ void RecordingPlayer::StopPlay() { log_.Record("flash.StopPlay"); }
 
 void RecordingPlayer::SetLeft(float twips) {
   log_.Record("flash.Left=" + TwipsText(twips));
-  left_ = twips;
+  ValuePlayer::SetLeft(twips);
 }
 
 void RecordingPlayer::SetTop(float twips) {
   log_.Record("flash.Top=" + TwipsText(twips));
-  top_ = twips;
+  ValuePlayer::SetTop(twips);
 }
 
 void RecordingPlayer::SetWidth(float twips) {
-  if (twips < 0) throw RuntimeError(error_number::InvalidPropertyValue, "Invalid property value");
+  RefuseNegativeSize(twips);
   log_.Record("flash.Width=" + TwipsText(twips));
-  width_ = twips;
+  ValuePlayer::SetWidth(twips);
 }
 
 void RecordingPlayer::SetHeight(float twips) {
-  if (twips < 0) throw RuntimeError(error_number::InvalidPropertyValue, "Invalid property value");
+  RefuseNegativeSize(twips);
   log_.Record("flash.Height=" + TwipsText(twips));
-  height_ = twips;
+  ValuePlayer::SetHeight(twips);
 }
 
 void RecordingPlayer::RaiseFSCommand(const std::u16string& command, const std::u16string& args) {

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "OperationLog.h"
-#include "platform/MoviePlayer.h"
+#include "window/ValueControls.h"
 
 namespace zingbox::test {
 
-// Records every operation as "flash.<Operation>[=<value>]" in the shared log.
-class RecordingPlayer : public MoviePlayer {
+// Records every operation as "flash.<Operation>[=<value>]" in the shared log and keeps
+// the container's place and size from the design place on.
+class RecordingPlayer : public ValuePlayer {
  public:
   explicit RecordingPlayer(OperationLog& log) : log_(log) {}
 
@@ -23,19 +24,9 @@ class RecordingPlayer : public MoviePlayer {
   // Plays the movie's part: raises FSCommand as a movie would.
   void RaiseFSCommand(const std::u16string& command, const std::u16string& args);
 
-  float Left() const { return left_; }
-  float Top() const { return top_; }
-  float Width() const { return width_; }
-  float Height() const { return height_; }
-
  private:
   OperationLog& log_;
   FSCommandHandler handler_;
-  // The design place of the player, as the window description gives it.
-  float left_ = 720;
-  float top_ = 960;
-  float width_ = 9135;
-  float height_ = 6855;
 };
 
 }  // namespace zingbox::test

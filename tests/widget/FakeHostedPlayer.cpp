@@ -1,6 +1,7 @@
 #include "FakeHostedPlayer.h"
 
 #include <QString>
+#include <cmath>
 
 #include "platform/RuntimeError.h"
 #include "platform/qt/Twips.h"
@@ -10,12 +11,19 @@ namespace zingbox::test {
 namespace {
 std::string Utf8(const std::u16string& text) { return QString::fromStdU16String(text).toStdString(); }
 std::string Number(float value) { return QString::number(value).toStdString(); }
+
+// The real player's limits: a place its widget can take, and no size below zero.
+bool WidgetCanTake(float twips) {
+  return std::isfinite(twips) && std::fabs(twips / TwipsPerPixel) <= QWIDGETSIZE_MAX;
+}
+bool IsSize(float twips) { return twips >= 0 && WidgetCanTake(twips); }
 }  // namespace
 
 FakeHostedPlayer::FakeHostedPlayer() { widget_.setFocusPolicy(Qt::StrongFocus); }
 
-void FakeHostedPlayer::Record(const std::string& operation, const std::string& value) {
-  if (operation == refuse) throw RuntimeError(error_number::InvalidPropertyValue, "Invalid property value");
+void FakeHostedPlayer::Record(const std::string& operation, const std::string& value, bool acceptable) {
+  if (operation == refuse || !acceptable)
+    throw RuntimeError(error_number::InvalidPropertyValue, "Invalid property value");
   operations.push_back(value.empty() ? operation : operation + "=" + value);
 }
 
@@ -23,7 +31,6 @@ void FakeHostedPlayer::SetMovie(const std::u16string& path) {
   Record("Movie", Utf8(path));
   if (!movieLoaded_) windowShownAtFirstMovie = widget_.window()->isVisible();
   movieLoaded_ = true;
-  widget_.clearFocus();
 }
 
 void FakeHostedPlayer::SetBGColor(const std::u16string& colour) { Record("BGColor", Utf8(colour)); }
@@ -31,22 +38,22 @@ void FakeHostedPlayer::Play() { Record("Play"); }
 void FakeHostedPlayer::StopPlay() { Record("StopPlay"); }
 
 void FakeHostedPlayer::SetLeft(float twips) {
-  Record("Left", Number(twips));
+  Record("Left", Number(twips), WidgetCanTake(twips));
   left = twips;
   Place();
 }
 void FakeHostedPlayer::SetTop(float twips) {
-  Record("Top", Number(twips));
+  Record("Top", Number(twips), WidgetCanTake(twips));
   top = twips;
   Place();
 }
 void FakeHostedPlayer::SetWidth(float twips) {
-  Record("Width", Number(twips));
+  Record("Width", Number(twips), IsSize(twips));
   width = twips;
   Place();
 }
 void FakeHostedPlayer::SetHeight(float twips) {
-  Record("Height", Number(twips));
+  Record("Height", Number(twips), IsSize(twips));
   height = twips;
   Place();
 }

@@ -11,7 +11,8 @@ namespace zingbox::test {
 
 // A plain focusable widget in the player's place: records what the window asks of the
 // player, can refuse one operation, and raises FSCommand on demand. Like the real
-// engine, it drops the keyboard focus whenever a movie loads.
+// player, it refuses a negative size or a place no widget can take, and a load leaves
+// the keyboard focus where it was.
 class FakeHostedPlayer : public HostedPlayer {
  public:
   FakeHostedPlayer();
@@ -31,13 +32,14 @@ class FakeHostedPlayer : public HostedPlayer {
 
   // "Operation" or "Operation=value", in call order.
   std::vector<std::string> operations;
-  // The operation (name without value) that throws RuntimeError 380 instead of running.
+  // An operation (name without value) to refuse whatever its value.
   std::string refuse;
   bool windowShownAtFirstMovie = false;
   float left = 0, top = 0, width = 0, height = 0;
 
  private:
-  void Record(const std::string& operation, const std::string& value = {});
+  // Throws RuntimeError 380 instead of recording when the operation is refused.
+  void Record(const std::string& operation, const std::string& value = {}, bool acceptable = true);
   void Place();
 
   QWidget widget_;

@@ -37,9 +37,10 @@ constexpr std::uint8_t Equals2 = 0x49;
 constexpr std::uint8_t PushDuplicate = 0x4C;
 constexpr std::uint8_t Increment = 0x50;
 constexpr std::uint8_t Decrement = 0x51;
+constexpr std::uint8_t GetMember = 0x4E;
+constexpr std::uint8_t SetMember = 0x4F;
 constexpr std::uint8_t CallMethod = 0x52;
 constexpr std::uint8_t NewObject = 0x40;
-constexpr std::uint8_t GetMember = 0x4E;
 constexpr std::uint8_t Greater = 0x67;
 constexpr std::uint8_t GotoFrame = 0x81;
 constexpr std::uint8_t GetURL = 0x83;
@@ -118,12 +119,21 @@ Actions& Actions::fscommand(std::string_view command, std::string_view arguments
   return getURL("FSCommand:" + std::string(command), arguments);
 }
 
+Actions& Actions::fscommand(std::string_view command, const Actions& arguments) {
+  // GetURL2 with no flags: the URL and the target come from the stack.
+  return push("FSCommand:" + std::string(command)).append(arguments).op(code::GetURL2, {0});
+}
+
 Actions& Actions::getURL(std::string_view url, std::string_view target) {
   return op(code::GetURL, strings(url, target));
 }
 
 Actions& Actions::loadVariables(std::string_view url, std::string_view targetClip) {
   return push(url).push(targetClip).loadVariablesFromStack();
+}
+
+Actions& Actions::loadMovie(std::string_view url, std::string_view targetClip) {
+  return push(url).push(targetClip).loadMovieFromStack();
 }
 
 Actions& Actions::getURLFromStack(SendVariables send) {
@@ -191,6 +201,9 @@ Actions& Actions::logicalAnd() { return op(code::And); }
 Actions& Actions::logicalOr() { return op(code::Or); }
 Actions& Actions::logicalNot() { return op(code::Not); }
 
+Actions& Actions::getMember() { return op(code::GetMember); }
+Actions& Actions::setMember() { return op(code::SetMember); }
+
 Actions& Actions::callMethod(std::string_view objectVariable, std::string_view method,
                              int argumentCount) {
   return push(static_cast<double>(argumentCount))
@@ -202,8 +215,6 @@ Actions& Actions::callMethod(std::string_view objectVariable, std::string_view m
 Actions& Actions::newObject(std::string_view className, int argumentCount) {
   return push(static_cast<double>(argumentCount)).push(className).op(code::NewObject);
 }
-
-Actions& Actions::getMember() { return op(code::GetMember); }
 
 Actions& Actions::keyIsDown(KeyCode key) {
   return push(static_cast<double>(key)).callMethod("Key", "isDown", 1);

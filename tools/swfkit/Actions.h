@@ -24,7 +24,16 @@ enum class Property : std::uint8_t {
 };
 
 // Key codes as Key.isDown() takes them.
-enum class KeyCode : std::uint16_t { Space = 32, Left = 37, Up = 38, Right = 39, Down = 40 };
+enum class KeyCode : std::uint16_t {
+  Enter = 13,
+  Shift = 16,
+  Control = 17,
+  Space = 32,
+  Left = 37,
+  Up = 38,
+  Right = 39,
+  Down = 40,
+};
 
 // What getURL sends along: nothing, or the clip's variables as a form would.
 enum class SendVariables : std::uint8_t { None = 0, Get = 1, Post = 2 };
@@ -52,12 +61,17 @@ class Actions {
 
   // Host and network requests.
   Actions& fscommand(std::string_view command, std::string_view arguments);
+  // Runs `arguments` (a list that leaves one value) for the text handed to the host.
+  Actions& fscommand(std::string_view command, const Actions& arguments);
   Actions& getURL(std::string_view url, std::string_view target);
   Actions& loadVariables(std::string_view url, std::string_view targetClip);
+  // Replaces the clip at `targetClip` ("_root.holder") with the movie at `url`; a level
+  // ("_level0") is loaded with getURL(url, "_level0").
+  Actions& loadMovie(std::string_view url, std::string_view targetClip);
   // The same with a computed address and target: both on the stack, the target on top.
   Actions& getURLFromStack(SendVariables send = SendVariables::None);
   Actions& loadVariablesFromStack();
-  Actions& loadMovieFromStack();  // into the clip that the target names
+  Actions& loadMovieFromStack();
 
   // Operand stack.
   Actions& push(std::string_view text);
@@ -90,11 +104,14 @@ class Actions {
   Actions& logicalOr();
   Actions& logicalNot();
 
+  // Members of objects: getMember takes object, name; setMember takes object, name, value.
+  Actions& getMember();
+  Actions& setMember();
+
   // Objects: calls object.method(arguments pushed before, last argument pushed first).
   Actions& callMethod(std::string_view objectVariable, std::string_view method, int argumentCount);
   // Pushes new className(arguments pushed before, last argument pushed first).
   Actions& newObject(std::string_view className, int argumentCount);
-  Actions& getMember();  // object, member name on the stack
   Actions& keyIsDown(KeyCode key);  // pushes Key.isDown(key)
 
   // Control flow. Labels may be marked before or after the jumps that use them.

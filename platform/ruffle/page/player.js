@@ -8,28 +8,6 @@ const zingbox = (() => {
   const stage = document.getElementById("stage");
   const message = document.getElementById("message");
 
-  const ownOptions = {
-    autoplay: "on",
-    unmuteOverlay: "hidden",
-    splashScreen: false,
-    letterbox: "off",
-    scale: "showAll",
-    quality: "high",
-    // The stage stays clear and the page paints the background colour behind it, so
-    // that a new colour shows at once, also on the movie already playing.
-    wmode: "transparent",
-    menu: true,
-    contextMenu: "on",
-    allowScriptAccess: true,
-    // Needed for fscommand to reach us; what the movie may fetch is decided by the host.
-    allowNetworking: "all",
-    openUrlMode: "allow",
-    upgradeToHttps: false,
-    warnOnUnsupportedContent: false,
-    allowFullscreen: false,
-    logLevel: "error",
-  };
-
   // A movie could send texts of any length; longer ones are no command of a game, and
   // the program refuses them too.
   const longestCommandText = 64 * 1024;
@@ -61,9 +39,6 @@ const zingbox = (() => {
     askProgramToOpen(url);
     return null;
   };
-  // Flash movies know no gamepads, and asking for them makes the browser poll the
-  // devices 60 times a second for as long as the page lives.
-  navigator.getGamepads = () => [];
 
   let bridge = null;
   let element = null;       // the Ruffle element of the movie loaded last
@@ -85,6 +60,7 @@ const zingbox = (() => {
   function dropElement() {
     stage.replaceChildren();
     element = null;
+    gamepads.stopListening();
   }
 
   function createElement() {
@@ -116,11 +92,15 @@ const zingbox = (() => {
     const fresh = createElement();
     stage.replaceChildren(fresh);
     element = fresh;
+    gamepads.startListening();
     // As in Flash Player, a movie's relative addresses start from its own folder, not the page's.
     const base = new URL(".", url).href;
-    fresh.ruffle().load({ ...ownOptions, url, base }).then(() => {
+    fresh.ruffle().load({ ...playerOptions, url, base }).then(() => {
       if (element !== fresh) return;
       if (suspended) fresh.ruffle().suspend();
+      // The element may have taken the focus before the engine listened for it (the
+      // window became active during the load); only a fresh focus event reaches it.
+      fresh.blur();
       fresh.focus();
     }, () => {
       if (element !== fresh) return;
@@ -142,13 +122,17 @@ const zingbox = (() => {
 
   function suspend() {
     suspended = true;
+    gamepads.stopListening();
     if (element) element.ruffle().suspend();
   }
 
   function resume() {
     suspended = false;
     heldFrames.splice(0).forEach(nextFrame);
-    if (element) element.ruffle().resume();
+    if (element) {
+      element.ruffle().resume();
+      gamepads.startListening();
+    }
   }
 
   function focusMovie() {

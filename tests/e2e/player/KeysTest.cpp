@@ -1,7 +1,6 @@
-// Key presses typed on the display reach the movie after every load, and again once the
-// player takes the focus back from another control, as the window does after a click.
+// Key presses typed on the display reach the movie after every load. The window's part,
+// keys after each button click, is the launcher's own end-to-end test.
 #include <QApplication>
-#include <QLineEdit>
 #include <QProcess>
 #include <QTest>
 
@@ -23,7 +22,6 @@ class KeysTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<PlayerHarness> harness_;
-  QLineEdit* elsewhere_ = nullptr;
 
   void LoadKeys() {
     harness_->ForgetCommands();
@@ -32,10 +30,10 @@ class KeysTest : public QObject {
   }
 
   // Holds the right arrow down on the X display for a few frames, as a player would.
-  bool HoldRightReaches(int timeoutMs = 5000) {
+  bool HoldRightReaches() {
     harness_->ForgetCommands();
     if (!RunXdotool({QStringLiteral("keydown"), QStringLiteral("Right")})) return false;
-    const bool reached = harness_->WaitForCommand(Key, Right, timeoutMs);
+    const bool reached = harness_->WaitForCommand(Key, Right, 5000);
     RunXdotool({QStringLiteral("keyup"), QStringLiteral("Right")});
     return reached;
   }
@@ -43,9 +41,6 @@ class KeysTest : public QObject {
  private slots:
   void initTestCase() {
     harness_ = std::make_unique<PlayerHarness>();
-    elsewhere_ = new QLineEdit(&harness_->Window());
-    elsewhere_->setGeometry(20, 280, 200, 30);
-    elsewhere_->show();
     // Without a window manager the X input focus has to be given to the window directly.
     harness_->Window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&harness_->Window()));
@@ -62,15 +57,6 @@ class KeysTest : public QObject {
   void keysReachTheNextMovieToo() {
     LoadKeys();
     LoadKeys();
-    QVERIFY(HoldRightReaches());
-  }
-
-  void keysComeBackWithTheFocus() {
-    LoadKeys();
-    elsewhere_->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), elsewhere_);
-    QVERIFY(!HoldRightReaches(1000));  // 30 frames: the keys really went elsewhere
-    harness_->Player().setFocus();
     QVERIFY(HoldRightReaches());
   }
 };

@@ -51,9 +51,9 @@ class PlaybackTest : public QObject {
     QVERIFY(harness_->WaitForCommand(Frame, QStringLiteral("5")));
 
     harness_->Player().StopPlay();
-    QVERIFY(harness_->WaitUntilQuiet(500));
+    QVERIFY(WaitForDrawnFrames(*harness_->Player().page(), 10));  // a report on its way lands
     const int stoppedAt = harness_->LatestArgs(Frame).toInt();
-    QTest::qWait(1000);  // 30 frames' time: a running movie would have spoken
+    QVERIFY(WaitForDrawnFrames(*harness_->Player().page(), 60));  // a running movie would have spoken
     QCOMPARE(harness_->LatestArgs(Frame).toInt(), stoppedAt);
 
     harness_->Player().Play();
@@ -94,7 +94,7 @@ class PlaybackTest : public QObject {
     QVERIFY(harness_->WaitForCommand(QStringLiteral("started"), QStringLiteral("plain")));
     QVERIFY(harness_->WaitForPixel(middle, QColor(0x20, 0x40, 0xff)));
     harness_->Player().StopPlay();
-    QTest::qWait(500);  // an overlay would show within a frame or two
+    QVERIFY(WaitForDrawnFrames(*harness_->Player().page(), 10));  // an overlay would show within a frame or two
     QVERIFY(SameColour(harness_->PixelAt(middle), QColor(0x20, 0x40, 0xff)));
     harness_->Player().Play();
   }
@@ -108,7 +108,7 @@ class PlaybackTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(
         fresh.EvaluateInPage(QStringLiteral("document.querySelector('ruffle-player')?.ruffle().metadata?.numFrames")),
         QStringLiteral("900"), 20000);
-    QTest::qWait(1000);  // 30 frames' time, had it kept running
+    QVERIFY(WaitForDrawnFrames(*fresh.Player().page(), 60));  // time for 30 frames, had it kept running
     QVERIFY(Reported(fresh, Frame).size() <= 1);
 
     fresh.Player().Play();

@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QTest>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -49,21 +49,6 @@ int PlayerHarness::CountOf(const QString& command) const {
                                         [&](const Command& sent) { return sent.command == command; }));
 }
 
-bool PlayerHarness::WaitUntilQuiet(int quietMs, int timeoutMs) {
-  QElapsedTimer sinceLastCommand;
-  sinceLastCommand.start();
-  std::size_t seen = commands_.size();
-  return QTest::qWaitFor(
-      [&] {
-        if (commands_.size() != seen) {
-          seen = commands_.size();
-          sinceLastCommand.restart();
-        }
-        return sinceLastCommand.elapsed() >= quietMs;
-      },
-      timeoutMs);
-}
-
 QString PlayerHarness::LatestArgs(const QString& command) const {
   for (auto sent = commands_.rbegin(); sent != commands_.rend(); ++sent)
     if (sent->command == command) return sent->args;
@@ -77,12 +62,7 @@ bool PlayerHarness::WaitForPixel(QPoint point, QColor expected, int timeoutMs) {
 }
 
 QString PlayerHarness::EvaluateInPage(const QString& expression) {
-  // Shared, because the answer may come after this has given up waiting.
-  auto answer = std::make_shared<std::optional<QString>>();
-  player_->page()->runJavaScript(QStringLiteral("String(%1)").arg(expression),
-                                 [answer](const QVariant& value) { *answer = value.toString(); });
-  if (!QTest::qWaitFor([&] { return answer->has_value(); }, 10000)) return QStringLiteral("<no answer>");
-  return **answer;
+  return Evaluate(*player_->page(), expression, QWebEngineScript::MainWorld);
 }
 
 bool SameColour(QColor actual, QColor expected) {
@@ -91,6 +71,27 @@ bool SameColour(QColor actual, QColor expected) {
   return std::abs(actual.red() - expected.red()) <= tolerance &&
          std::abs(actual.green() - expected.green()) <= tolerance &&
          std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+QString Evaluate(QWebEnginePage& page, const QString& expression, quint32 world) {
+  // Shared, because the answer may come after this has given up waiting.
+  auto answer = std::make_shared<std::optional<QString>>();
+  page.runJavaScript(QStringLiteral("String(%1)").arg(expression), world,
+                     [answer](const QVariant& value) { *answer = value.toString(); });
+  if (!QTest::qWaitFor([&] { return answer->has_value(); }, 10000)) return QStringLiteral("<no answer>");
+  return **answer;
+}
+
+bool WaitForDrawnFrames(QWebEnginePage& page, int frames, int timeoutMs) {
+  constexpr quint32 world = QWebEngineScript::ApplicationWorld;
+  page.runJavaScript(QStringLiteral("window.framesToDraw = %1;"
+                                    "requestAnimationFrame(function countDown() {"
+                                    "  if (--window.framesToDraw > 0) requestAnimationFrame(countDown);"
+                                    "});")
+                         .arg(frames),
+                     world);
+  return QTest::qWaitFor([&] { return Evaluate(page, QStringLiteral("window.framesToDraw"), world) == "0"; },
+                         timeoutMs);
 }
 
 }  // namespace zingbox::test

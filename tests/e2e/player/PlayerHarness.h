@@ -11,6 +11,8 @@
 #include "platform/ruffle/EngineEnvironment.h"
 #include "platform/ruffle/RufflePlayer.h"
 
+class QWebEnginePage;
+
 namespace zingbox::test {
 
 struct Command {
@@ -39,8 +41,6 @@ class PlayerHarness {
   // Waits until the movie has sent `command` (with exactly `args` unless that is null).
   bool WaitForCommand(const QString& command, const QString& args = QString(), int timeoutMs = 20000);
   int CountOf(const QString& command) const;
-  // Waits until the movie has been silent for quietMs; false if it never fell silent.
-  bool WaitUntilQuiet(int quietMs, int timeoutMs = 10000);
   // The arguments of the latest `command`, or null.
   QString LatestArgs(const QString& command) const;
 
@@ -59,6 +59,14 @@ class PlayerHarness {
 };
 
 bool SameColour(QColor actual, QColor expected);
+
+// Evaluates a JavaScript expression in `world` of the page and returns it as text.
+QString Evaluate(QWebEnginePage& page, const QString& expression, quint32 world);
+
+// Waits until the page has drawn `frames` animation frames: the chances a playing movie
+// has to move on. Counted in a script world of the test's own, where neither the movie
+// nor the page's pause (which holds the movie's frame requests) can touch the count.
+bool WaitForDrawnFrames(QWebEnginePage& page, int frames, int timeoutMs = 20000);
 
 }  // namespace zingbox::test
 

@@ -21,6 +21,13 @@ TEST(SwfActionRecords, FscommandIsGetUrlWithTheCommandUrlAndTheArgumentsAsTarget
             concat({{0x83, static_cast<std::uint8_t>(payload.size()), 0x00}, payload, {End}}));
 }
 
+TEST(SwfActionRecords, FscommandWithComputedArgumentsPushesTheUrlThenRunsTheListForTheTarget) {
+  const Bytes expected = concat({{0x96, 0x11, 0x00, 0x00}, ascii("FSCommand:saved"), {0},
+                                 {0x96, 0x05, 0x00, 0x07, 3, 0, 0, 0},
+                                 {0x9A, 0x01, 0x00, 0x00, End}});
+  EXPECT_EQ(Actions().fscommand("saved", Actions().push(3.0)).bytes(), expected);
+}
+
 TEST(SwfActionRecords, ShortActionsHaveNoLengthField) {
   EXPECT_EQ(Actions().play().stop().nextFrame().bytes(), (Bytes{0x06, 0x07, 0x04, End}));
 }
@@ -48,6 +55,13 @@ TEST(SwfActionRecords, ComputedRequestsTellGetUrl2WhatToDoInItsFlagByte) {
   EXPECT_EQ(Actions().getURLFromStack(SendVariables::Post).bytes(), (Bytes{0x9A, 0x01, 0x00, 0x02, End}));
   EXPECT_EQ(Actions().loadMovieFromStack().bytes(), (Bytes{0x9A, 0x01, 0x00, 0x40, End}));
   EXPECT_EQ(Actions().loadVariablesFromStack().bytes(), (Bytes{0x9A, 0x01, 0x00, 0xC0, End}));
+}
+
+TEST(SwfActionRecords, LoadMovieIntoAClipSetsOnlyTheClipFlag) {
+  const Bytes expected = concat({{0x96, 0x07, 0x00, 0x00}, ascii("a.swf"), {0},
+                                 {0x96, 0x09, 0x00, 0x00}, ascii("_root.h"), {0},
+                                 {0x9A, 0x01, 0x00, 0x40, End}});
+  EXPECT_EQ(Actions().loadMovie("a.swf", "_root.h").bytes(), expected);
 }
 
 TEST(SwfPush, WritesEachTypeWithItsTag) {
@@ -123,6 +137,10 @@ TEST(SwfMethods, NewObjectTakesTheArgumentCountThenTheClassName) {
       {0x4E, End},                                  // GetMember
   });
   EXPECT_EQ(Actions().newObject("XML", 0).push("load").getMember().bytes(), expected);
+}
+
+TEST(SwfMethods, MembersAreReadAndWrittenWithTheirOwnShortActions) {
+  EXPECT_EQ(Actions().getMember().setMember().bytes(), (Bytes{0x4E, 0x4F, End}));
 }
 
 TEST(SwfProperties, SetPropertyPushesTargetAndIndexBeforeTheValue) {

@@ -6,11 +6,7 @@ namespace zingbox::test {
 
 Placement PlacementOf(const FakeForm& fake) {
   Placement placement;
-  for (const FakeControl* control :
-       {&fake.Label4, &fake.Image7, &fake.Label3, &fake.Label2, &fake.Label1, &fake.Image6,
-        &fake.Image5, &fake.Image4, &fake.Image3, &fake.Image2, &fake.Image1, &fake.rightt,
-        &fake.bott, &fake.leftt, &fake.top_left, &fake.top_right, &fake.topp, &fake.top_rf,
-        &fake.top_lf, &fake.bot_rf, &fake.bot_lf, &fake.rightf, &fake.leftf}) {
+  for (const FakeControl* control : fake.Pieces()) {
     const std::string& name = control->Name();
     placement[name + ".Left"] = control->Left();
     placement[name + ".Top"] = control->Top();

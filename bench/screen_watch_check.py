@@ -1,0 +1,71 @@
+"""Checks the screen watcher against a window of a known colour on a bare X server.
+
+Run under xvfb-run: python3 screen_watch_check.py <zingbox_screen_watch>. ImageMagick's
+`display` shows a plain picture at a given place, as a program would paint its window.
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+COLOUR = "e0218a"  # three different channels, so a swapped channel cannot match
+LEFT, TOP, SIDE = 100, 80, 60  # where the coloured window lands
+
+
+def main(watcher_binary):
+    watcher = subprocess.Popen([watcher_binary], stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+
+    def ask(request):
+        watcher.stdin.write(request + "\n")
+        watcher.stdin.flush()
+        return watcher.stdout.readline().strip()
+
+    def seen():
+        """The answer to a watch: per region, the ms at which it showed, or None."""
+        fields = watcher.stdout.readline().split()
+        if fields[:1] != ["seen"]:
+            raise RuntimeError(f"not an answer to a watch: {fields}")
+        return [None if field == "-" else float(field) for field in fields[1:]]
+
+    failures = []
+
+    def expect(what, condition):
+        if not condition:
+            failures.append(what)
+
+    with tempfile.TemporaryDirectory() as scratch:
+        picture = os.path.join(scratch, "square.png")
+        subprocess.run(["convert", "-size", f"{SIDE}x{SIDE}", f"xc:#{COLOUR}", picture], check=True)
+        inside = f"{LEFT + 20} {TOP + 20} 6 6 {COLOUR}"
+        astride = f"{LEFT + SIDE - 3} {TOP + 20} 6 6 {COLOUR}"  # half on the window, half beside it
+        elsewhere = f"{LEFT + 200} {TOP} 6 6 {COLOUR}"
+        expect("a watch begins with ready", ask(f"watch 20000 {inside}") == "ready")
+        shown = time.monotonic() * 1000
+        display = subprocess.Popen(["display", "-geometry", f"+{LEFT}+{TOP}", picture])
+        try:
+            first = seen()
+            answered = time.monotonic() * 1000
+            expect(f"the window's colour seen between its start and the answer: {first}",
+                   first[0] is not None and shown < first[0] <= answered)
+            # With the window up: a colour already shown is seen at the first look, and
+            # only there, one field per region in the order asked.
+            asked = time.monotonic() * 1000
+            expect("ready again", ask(f"watch 500 {astride} {inside} {elsewhere}") == "ready")
+            again = seen()
+            expect(f"only the region on the window shows the colour, at once: {again}",
+                   len(again) == 3 and again[0] is None and again[2] is None and again[1] is not None
+                   and asked <= again[1] <= asked + 250)
+        finally:
+            display.kill()
+    for request in ["look 100 0 0 4 4 e0218a", f"watch 100 0 0 4 4 {COLOUR[:5]}", f"watch 100 9999 0 4 4 {COLOUR}"]:
+        expect(f"refused: {request}", ask(request).startswith("error:"))
+    watcher.stdin.close()
+    expect("the watcher ends with its input", watcher.wait(timeout=10) == 0)
+    for failure in failures:
+        print("FAILED:", failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Starts the program under Xvfb until its menu plays and closes its window, and expects
+# not one line on standard output or error, at a first start and at a later one on the
+# same home; then once more with the web engine's report of its set-up asked for, which
+# must still come through.
+# usage: QuietStart.sh <program> <close-window helper>
+set -euo pipefail
+program=$1 close_window=$2
+source "$(dirname "$0")/Harness.sh"
+
+# start <run> [VARIABLE=value...]: with the private runtime folder that a login gives
+# (without one, Qt warns as the XDG base directory specification asks it to).
+start() {
+  local run=$work/$1
+  shift
+  mkdir -p -m 700 "$run/runtime"
+  play_menu "$program" "$close_window" "$run" XDG_RUNTIME_DIR="$run/runtime" "$@"
+}
+
+# expect_silence <when>: the last quiet run printed nothing.
+expect_silence() {
+  [ -s "$work/quiet/program.log" ] || return 0
+  echo "--- the program printed:" >&2
+  cat "$work/quiet/program.log" >&2
+  fail "the program printed something $1, where all is well"
+}
+start quiet
+expect_silence "at its first start"
+start quiet
+expect_silence "at a later start that finds the saved games folder"
+
+start asked QT_LOGGING_RULES=qt.webenginecontext.info=true
+grep -q '^GL Type:' "$work/asked/program.log" ||
+  fail "QT_LOGGING_RULES asked for the engine's report and got: $(cat "$work/asked/program.log")"
+echo "nothing printed when all is well; the engine's report comes when asked for"

@@ -1,0 +1,38 @@
+"use strict";
+
+// How Ruffle plays every movie. The player page loads it, and so does the benchmark's
+// peer page, so that both draw the same way.
+const playerOptions = Object.freeze({
+  autoplay: "on",
+  unmuteOverlay: "hidden",
+  splashScreen: false,
+  letterbox: "off",
+  scale: "showAll",
+  quality: "high",
+  // The stage stays clear and the page paints the background colour behind it, so
+  // that a new colour shows at once, also on the movie already playing.
+  wmode: "transparent",
+  menu: true,
+  contextMenu: "on",
+  allowScriptAccess: true,
+  // Needed for fscommand to reach us; what the movie may fetch is decided by the host.
+  allowNetworking: "all",
+  openUrlMode: "allow",
+  upgradeToHttps: false,
+  warnOnUnsupportedContent: false,
+  allowFullscreen: false,
+  logLevel: "error",
+  // The keys a gamepad's buttons press; the left stick acts as the d-pad. Ruffle reads
+  // no Start button itself: the page presses it through the button with the same key.
+  gamepadButtonMapping: Object.freeze({
+    "dpad-up": 38,     // Up
+    "dpad-down": 40,   // Down
+    "dpad-left": 37,   // Left
+    "dpad-right": 39,  // Right
+    south: 32,         // Space (A, Cross)
+    east: 13,          // Enter (B, Circle)
+    west: 17,          // Control (X, Square)
+    north: 16,         // Shift (Y, Triangle)
+    start: 13,         // Enter
+  }),
+});
