@@ -1,6 +1,7 @@
-// Module1's opener on Windows: shell32's ShellExecuteA, bound by name at first use.
+// The desktop opener on Windows: shell32's ShellExecuteA, bound by name at first use.
 #include <windows.h>
 
+#include "platform/desktop/DesktopOpener.h"
 #include "share/Module1.h"
 
 namespace zingbox::Module1 {
@@ -19,3 +20,11 @@ std::intptr_t ShellExecuteA(std::uintptr_t hwnd, const char* lpOperation, const 
 }
 
 }  // namespace zingbox::Module1
+
+namespace zingbox {
+
+std::intptr_t OpenOnDesktop(const char* target) {
+  return Module1::ShellExecuteA(0, "open", target, "", "", SW_SHOWNORMAL);
+}
+
+}  // namespace zingbox

@@ -31,6 +31,10 @@ void PrepareEngineEnvironment() {
   // that saves more than once a minute, up to a minute.
   AppendChromiumFlags("--enable-aggressive-domstorage-flushing");
 
+  // WebRTC reaches the network on its own (STUN over UDP), past the request interceptor.
+  // Nothing in the player needs it; with no proxy this leaves it no way out.
+  AppendChromiumFlags("--force-webrtc-ip-handling-policy=disable_non_proxied_udp");
+
   if (RunsWithoutDesktopSession()) {
     AppendChromiumFlags("--disable-gpu");
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");

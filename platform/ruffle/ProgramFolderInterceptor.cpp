@@ -7,17 +7,15 @@
 namespace zingbox {
 namespace {
 
-// Resolves "..", and symbolic links where the file exists, so neither leads outside.
-QString ResolvedPath(const QString& path) {
-  const QString canonical = QFileInfo(path).canonicalFilePath();
-  return canonical.isEmpty() ? QDir::cleanPath(QDir(path).absolutePath()) : canonical;
-}
+// Resolves "." and "..", and every symbolic link. Empty when the file does not exist as
+// named, which is also what a name that is no valid UTF-8 on disk comes to.
+QString RealPath(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
 
 }  // namespace
 
 ProgramFolderInterceptor::ProgramFolderInterceptor(const QString& programFolder, QObject* parent)
     : QWebEngineUrlRequestInterceptor(parent),
-      folderPrefix_(ResolvedPath(programFolder) + QLatin1Char('/')),
+      folderPrefix_(RealPath(programFolder) + QLatin1Char('/')),
       files_(programFolder) {}
 
 void ProgramFolderInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
@@ -42,7 +40,15 @@ bool ProgramFolderInterceptor::Allows(const QUrl& url) const {
   const QString scheme = url.scheme();
   if (scheme == QLatin1String("data") || scheme == QLatin1String("blob")) return true;
   if (!url.isLocalFile() || !url.host().isEmpty()) return false;
-  return ResolvedPath(url.toLocalFile()).startsWith(folderPrefix_);
+  const QString path = url.toLocalFile();
+  if (!assignedMovie_.isEmpty() && path == assignedMovie_) return true;
+  const QString real = RealPath(path);
+  return !real.isEmpty() && real.startsWith(folderPrefix_);
+}
+
+bool ProgramFolderInterceptor::HoldsMovie(const QString& localPath) const {
+  const QString folder = RealPath(QFileInfo(QDir::cleanPath(localPath)).absolutePath());
+  return !folder.isEmpty() && (folder + QLatin1Char('/')).startsWith(folderPrefix_);
 }
 
 }  // namespace zingbox

@@ -18,8 +18,10 @@
 #include "platform/RuntimeError.h"
 #include "platform/qt/Twips.h"
 #include "platform/ruffle/EngineInstallation.h"
+#include "platform/ruffle/LinkGate.h"
 #include "platform/ruffle/MovieFileCheck.h"
 #include "platform/ruffle/MoviePath.h"
+#include "platform/ruffle/PageCallQueue.h"
 #include "platform/ruffle/PageBridge.h"
 #include "platform/ruffle/PlayerLog.h"
 #include "platform/ruffle/PlayerPage.h"
@@ -112,14 +114,23 @@ void RufflePlayer::LoadHostPage(const QString& programFolder, const QString& pla
   settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
   settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
   settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+  settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
 
   bridge_ = new PageBridge(page_);
+  auto* links = new LinkGate(this);
+  connect(page_, &PlayerPage::LinkRequested, links, &LinkGate::Request);
+  connect(bridge_, &PageBridge::LinkRequested, links, &LinkGate::Request);
   auto* channel = new QWebChannel(page_);
   channel->registerObject(QStringLiteral("bridge"), bridge_);
   page_->setWebChannel(channel);
   page_->scripts().insert(WebChannelClientScript());
 
-  connect(bridge_, &PageBridge::Ready, this, &RufflePlayer::FlushPendingCalls);
+  calls_ = new PageCallQueue(
+      [this](const QString& script, std::function<void()> ran) {
+        page_->runJavaScript(script, [ran = std::move(ran)](const QVariant&) { ran(); });
+      },
+      this);
+  connect(bridge_, &PageBridge::Ready, calls_, &PageCallQueue::PageReady);
   // Stamped as the command arrives, before it waits in the queue.
   connect(bridge_, &PageBridge::FSCommandReceived, this, &LogFSCommand);
   // Queued, so the handler runs as an event of its own and may throw to the event loop.
@@ -139,8 +150,7 @@ void RufflePlayer::FocusMovieWhenViewGainsFocus() {
 }
 
 void RufflePlayer::CallPage(const QString& function, const QStringList& textArguments) {
-  SendNextMovie();  // what was assigned before this call comes before it
-  Send(PageCall(function, textArguments));
+  if (calls_ != nullptr) calls_->Call(PageCall(function, textArguments));
 }
 
 QString RufflePlayer::PageCall(const QString& function, const QStringList& textArguments) {
@@ -149,58 +159,33 @@ QString RufflePlayer::PageCall(const QString& function, const QStringList& textA
   return QStringLiteral("zingbox.%1(...%2);").arg(function, QString::fromUtf8(arguments));
 }
 
-void RufflePlayer::Send(const QString& call) {
-  if (page_ == nullptr) return;  // the engine is missing and its message is shown
-  if (pageReady_)
-    page_->runJavaScript(call);
-  else
-    pendingCalls_.append(call);
-}
-
-void RufflePlayer::ShowNext(const QString& call) {
-  // Sent when control returns to the event loop or before the next other call, so a movie
-  // that is replaced within the same handler (Restart passes through the menu on its way
-  // back to the game) is never built only to be thrown away. The original control loaded
-  // asynchronously too and never showed it.
-  if (nextMovieCall_.isEmpty())
-    QMetaObject::invokeMethod(this, &RufflePlayer::SendNextMovie, Qt::QueuedConnection);
-  nextMovieCall_ = call;
-}
-
-void RufflePlayer::SendNextMovie() {
-  if (!nextMovieCall_.isEmpty()) Send(std::exchange(nextMovieCall_, QString()));
-}
-
-void RufflePlayer::FlushPendingCalls() {
-  pageReady_ = true;
-  for (const QString& call : std::as_const(pendingCalls_)) page_->runJavaScript(call);
-  pendingCalls_.clear();
-}
-
 void RufflePlayer::DeliverFSCommand(const QString& command, const QString& args) {
   if (fsCommandHandler_) fsCommandHandler_(command.toStdU16String(), args.toStdU16String());
 }
 
 void RufflePlayer::SetMovie(const std::u16string& path) {
-  const QString pathText = QString::fromStdU16String(path);
-  QString localPath = QFileInfo(MovieLocalPath(path)).absoluteFilePath();
-  if (interceptor_ != nullptr) localPath = interceptor_->Locate(localPath);
-  const QUrl url = QUrl::fromLocalFile(localPath);
+  // Like the original control, the movie is taken now and shown once the handler is done.
+  if (calls_ != nullptr) calls_->Movie(MovieCall(QString::fromStdU16String(path)));
+}
+
+QString RufflePlayer::MovieCall(const QString& pathText) {
+  const QString localPath = interceptor_->Locate(
+      QDir::cleanPath(QFileInfo(MovieLocalPath(pathText.toStdU16String())).absoluteFilePath()));
 
   QString problem = MovieFileProblem(localPath);
-  if (problem.isEmpty() && interceptor_ != nullptr && !interceptor_->Allows(url))
+  if (problem.isEmpty() && !interceptor_->HoldsMovie(localPath))
     problem = QStringLiteral("The player opens only movies inside the program folder.");
+  if (!problem.isEmpty()) return PageCall(QStringLiteral("showProblem"), {pathText, problem});
 
-  if (problem.isEmpty())
-    ShowNext(PageCall(QStringLiteral("load"), {url.toString(QUrl::FullyEncoded), pathText}));
-  else
-    ShowNext(PageCall(QStringLiteral("showProblem"), {pathText, problem}));
+  interceptor_->AssignMovie(localPath);
+  const QUrl url = QUrl::fromLocalFile(localPath);
+  return PageCall(QStringLiteral("load"), {url.toString(QUrl::FullyEncoded), pathText});
 }
 
 void RufflePlayer::SetBGColor(const std::u16string& colour) {
   const QString colourText = QString::fromStdU16String(colour);
   if (!IsColourText(colourText)) RefuseValue();
-  CallPage(QStringLiteral("setBackgroundColor"), {colourText});
+  if (calls_ != nullptr) calls_->Colour(PageCall(QStringLiteral("setBackgroundColor"), {colourText}));
 }
 
 void RufflePlayer::Play() { CallPage(QStringLiteral("resume")); }

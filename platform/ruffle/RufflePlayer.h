@@ -9,6 +9,7 @@
 namespace zingbox {
 
 class PageBridge;
+class PageCallQueue;
 class PlayerPage;
 class ProgramFolderInterceptor;
 
@@ -47,11 +48,8 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
                     const QString& savedGamesFolder);
   void CallPage(const QString& function, const QStringList& textArguments = {});
   static QString PageCall(const QString& function, const QStringList& textArguments);
-  void Send(const QString& call);
-  // The movie to show (or the problem to report) once this handler is done.
-  void ShowNext(const QString& call);
-  void SendNextMovie();
-  void FlushPendingCalls();
+  // The page call that loads the movie, or names the problem that keeps it from playing.
+  QString MovieCall(const QString& pathText);
   void DeliverFSCommand(const QString& command, const QString& args);
   void FocusMovieWhenViewGainsFocus();
   void ApplyGeometry();
@@ -59,10 +57,8 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   PlayerPage* page_ = nullptr;
   ProgramFolderInterceptor* interceptor_ = nullptr;
   PageBridge* bridge_ = nullptr;
+  PageCallQueue* calls_ = nullptr;  // none when the engine is missing
   FSCommandHandler fsCommandHandler_;
-  bool pageReady_ = false;
-  QStringList pendingCalls_;
-  QString nextMovieCall_;
   float left_ = 0;
   float top_ = 0;
   float width_ = 0;

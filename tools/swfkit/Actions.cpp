@@ -40,6 +40,7 @@ constexpr std::uint8_t Decrement = 0x51;
 constexpr std::uint8_t GetMember = 0x4E;
 constexpr std::uint8_t SetMember = 0x4F;
 constexpr std::uint8_t CallMethod = 0x52;
+constexpr std::uint8_t NewObject = 0x40;
 constexpr std::uint8_t Greater = 0x67;
 constexpr std::uint8_t GotoFrame = 0x81;
 constexpr std::uint8_t GetURL = 0x83;
@@ -60,7 +61,7 @@ constexpr std::uint8_t Integer = 7;
 
 // GetURL2 flags. Players read the byte with the send method in the low two bits, the
 // "target is a clip" flag in bit 6 and "load variables" in bit 7; the format's own
-// field table lists them in the opposite order. Both flags set, no variables sent.
+// field table lists them in the opposite order.
 namespace get_url2 {
 constexpr std::uint8_t TargetIsClip = 0x40;
 constexpr std::uint8_t LoadVariables = 0x80;
@@ -128,12 +129,22 @@ Actions& Actions::getURL(std::string_view url, std::string_view target) {
 }
 
 Actions& Actions::loadVariables(std::string_view url, std::string_view targetClip) {
-  return push(url).push(targetClip).op(code::GetURL2, {get_url2::LoadVariables | get_url2::TargetIsClip});
+  return push(url).push(targetClip).loadVariablesFromStack();
 }
 
 Actions& Actions::loadMovie(std::string_view url, std::string_view targetClip) {
-  return push(url).push(targetClip).op(code::GetURL2, {get_url2::TargetIsClip});
+  return push(url).push(targetClip).loadMovieFromStack();
 }
+
+Actions& Actions::getURLFromStack(SendVariables send) {
+  return op(code::GetURL2, {static_cast<std::uint8_t>(send)});
+}
+
+Actions& Actions::loadVariablesFromStack() {
+  return op(code::GetURL2, {get_url2::LoadVariables | get_url2::TargetIsClip});
+}
+
+Actions& Actions::loadMovieFromStack() { return op(code::GetURL2, {get_url2::TargetIsClip}); }
 
 Actions& Actions::push(std::string_view text) {
   return op(code::Push, ByteWriter().u8(push_type::String).string(text).take());
@@ -199,6 +210,10 @@ Actions& Actions::callMethod(std::string_view objectVariable, std::string_view m
       .getVariable(objectVariable)
       .push(method)
       .op(code::CallMethod);
+}
+
+Actions& Actions::newObject(std::string_view className, int argumentCount) {
+  return push(static_cast<double>(argumentCount)).push(className).op(code::NewObject);
 }
 
 Actions& Actions::keyIsDown(KeyCode key) {

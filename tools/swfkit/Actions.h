@@ -35,6 +35,9 @@ enum class KeyCode : std::uint16_t {
   Down = 40,
 };
 
+// What getURL sends along: nothing, or the clip's variables as a form would.
+enum class SendVariables : std::uint8_t { None = 0, Get = 1, Post = 2 };
+
 // A jump target inside one Actions list; make it with Actions::newLabel().
 struct Label {
   int id = -1;
@@ -65,6 +68,10 @@ class Actions {
   // Replaces the clip at `targetClip` ("_root.holder") with the movie at `url`; a level
   // ("_level0") is loaded with getURL(url, "_level0").
   Actions& loadMovie(std::string_view url, std::string_view targetClip);
+  // The same with a computed address and target: both on the stack, the target on top.
+  Actions& getURLFromStack(SendVariables send = SendVariables::None);
+  Actions& loadVariablesFromStack();
+  Actions& loadMovieFromStack();
 
   // Operand stack.
   Actions& push(std::string_view text);
@@ -103,6 +110,8 @@ class Actions {
 
   // Objects: calls object.method(arguments pushed before, last argument pushed first).
   Actions& callMethod(std::string_view objectVariable, std::string_view method, int argumentCount);
+  // Pushes new className(arguments pushed before, last argument pushed first).
+  Actions& newObject(std::string_view className, int argumentCount);
   Actions& keyIsDown(KeyCode key);  // pushes Key.isDown(key)
 
   // Control flow. Labels may be marked before or after the jumps that use them.

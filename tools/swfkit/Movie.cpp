@@ -11,8 +11,6 @@
 namespace zingbox::swf {
 namespace {
 
-constexpr std::uint8_t swfVersion = 6;
-
 std::uint16_t frameRate8Dot8(double framesPerSecond) {
   const double fixed = std::round(framesPerSecond * 256);
   if (!(fixed >= 1 && fixed <= std::numeric_limits<std::uint16_t>::max())) {
@@ -86,7 +84,7 @@ std::vector<std::uint8_t> Movie::bytes() const {
   const std::size_t fileLength = headerSize + body.data().size();
   if (fileLength > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("movie too big");
   encoding::ByteWriter file;
-  file.u8('F').u8('W').u8('S').u8(swfVersion).u32(static_cast<std::uint32_t>(fileLength));
+  file.u8('F').u8('W').u8('S').u8(stage_.version).u32(static_cast<std::uint32_t>(fileLength));
   return file.bytes(body.data()).take();
 }
 

@@ -20,9 +20,12 @@ struct Stage {
   double height = 480;
   double frameRate = 24;
   Color background = {255, 255, 255};
+  // The Flash Player version the movie is made for; 8 brings flash.external and the
+  // other "flash" packages.
+  std::uint8_t version = 6;
 };
 
-// An uncompressed SWF version 6 movie. Define characters first (each define returns the
+// An uncompressed SWF movie. Define characters first (each define returns the
 // id to place), then fill the main timeline:
 //   Movie movie({.width = 640, .height = 480, .frameRate = 24, .background = Color::rgb(0x102040)});
 //   CharacterId box = movie.defineShape(Shape().rectangle({0, 0, 50, 50}, Color::rgb(0xff0000)));

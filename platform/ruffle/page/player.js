@@ -8,6 +8,10 @@ const zingbox = (() => {
   const stage = document.getElementById("stage");
   const message = document.getElementById("message");
 
+  // A movie could send texts of any length; longer ones are no command of a game, and
+  // the program refuses them too.
+  const longestCommandText = 64 * 1024;
+
   // Only our Pause/Resume button resumes a movie; Ruffle's own big play button never shows.
   const hiddenOverlays = "#play-button, #unmute-overlay { display: none !important; }";
 
@@ -20,6 +24,20 @@ const zingbox = (() => {
     if (!suspended) return nextFrame(callback);
     heldFrames.push(callback);
     return 0;
+  };
+  // The page stays as it is. A page a movie asks for, in place of this one or in a new
+  // window, goes to the program, which lets the desktop open it if the user asked for it.
+  // Nothing starts here that would take the keyboard from the movie.
+  function askProgramToOpen(url) {
+    if (bridge) bridge.openLink(String(url));
+  }
+  navigation.addEventListener("navigate", (event) => {
+    event.preventDefault();
+    askProgramToOpen(event.destination.url);
+  });
+  window.open = (url) => {
+    askProgramToOpen(url);
+    return null;
   };
 
   let bridge = null;
@@ -51,7 +69,8 @@ const zingbox = (() => {
     style.textContent = hiddenOverlays;
     fresh.shadowRoot.appendChild(style);
     fresh.ruffle().addFSCommandHandler((command, args) => {
-      bridge.fsCommand(String(command), String(args));
+      const texts = [String(command), String(args)];
+      if (texts.every((text) => text.length <= longestCommandText)) bridge.fsCommand(...texts);
       return true;
     });
     fresh.addEventListener("loadedmetadata", () => {

@@ -96,21 +96,4 @@ ZINGBOX_SWF_RECIPE(hostile) {
   return movie;
 }
 
-// Asks for pages of every kind, in a new window and in place of the page; only the web
-// and mail addresses may leave the player. Says when it has asked for all of them.
-ZINGBOX_SWF_RECIPE(links) {
-  Movie movie(SmallStage);
-  movie.timeline()
-      .actions(Actions()
-                   .getURL(ZINGBOX_OUTSIDE_FILE_URL, "_blank")
-                   .getURL("javascript:window.linkScriptRan = 'yes';void 0", "_blank")
-                   .getURL("mailto:friend@zingbox.invalid?subject=Hello", "_blank")
-                   .getURL("https://zingbox.invalid/new-window?from=movie", "_blank")
-                   .getURL("http://zingbox.invalid/in-place", "")
-                   .fscommand("asked", "links")
-                   .stop())
-      .showFrame();
-  return movie;
-}
-
 }  // namespace zingbox::swf

@@ -48,6 +48,15 @@ TEST(SwfActionRecords, LoadVariablesPushesUrlThenTargetAndSetsTheLoadFlagsInTheH
   EXPECT_EQ(Actions().loadVariables("inside.txt", "_root").bytes(), expected);
 }
 
+TEST(SwfActionRecords, ComputedRequestsTellGetUrl2WhatToDoInItsFlagByte) {
+  // Opening a page sends nothing or the variables in the method bits; a movie load only
+  // names a clip; a variable load does both.
+  EXPECT_EQ(Actions().getURLFromStack().bytes(), (Bytes{0x9A, 0x01, 0x00, 0x00, End}));
+  EXPECT_EQ(Actions().getURLFromStack(SendVariables::Post).bytes(), (Bytes{0x9A, 0x01, 0x00, 0x02, End}));
+  EXPECT_EQ(Actions().loadMovieFromStack().bytes(), (Bytes{0x9A, 0x01, 0x00, 0x40, End}));
+  EXPECT_EQ(Actions().loadVariablesFromStack().bytes(), (Bytes{0x9A, 0x01, 0x00, 0xC0, End}));
+}
+
 TEST(SwfActionRecords, LoadMovieIntoAClipSetsOnlyTheClipFlag) {
   const Bytes expected = concat({{0x96, 0x07, 0x00, 0x00}, ascii("a.swf"), {0},
                                  {0x96, 0x09, 0x00, 0x00}, ascii("_root.h"), {0},
@@ -117,6 +126,17 @@ TEST(SwfMethods, KeyIsDownCallsIsDownOnTheKeyObjectWithOneArgument) {
       {0x52, End},                                  // CallMethod
   });
   EXPECT_EQ(Actions().keyIsDown(KeyCode::Left).bytes(), expected);
+}
+
+TEST(SwfMethods, NewObjectTakesTheArgumentCountThenTheClassName) {
+  const Bytes expected = concat({
+      {0x96, 0x05, 0x00, 0x07, 0, 0, 0, 0},         // push 0 arguments
+      {0x96, 0x05, 0x00, 0x00}, ascii("XML"), {0},  // push "XML"
+      {0x40},                                       // NewObject
+      {0x96, 0x06, 0x00, 0x00}, ascii("load"), {0},
+      {0x4E, End},                                  // GetMember
+  });
+  EXPECT_EQ(Actions().newObject("XML", 0).push("load").getMember().bytes(), expected);
 }
 
 TEST(SwfMethods, MembersAreReadAndWrittenWithTheirOwnShortActions) {

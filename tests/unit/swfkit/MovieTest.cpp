@@ -23,6 +23,7 @@ TEST(SwfMovieHeader, IsUncompressedVersion6WithTheWholeFileLength) {
   const Bytes bytes = movie.bytes();
   ASSERT_GT(bytes.size(), 8u);
   EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 4), (Bytes{'F', 'W', 'S', 6}));
+  EXPECT_EQ(Movie({.version = 8}).bytes()[3], 8) << "unless the stage asks for another version";
   EXPECT_EQ(u32At(bytes, 4), bytes.size());
 
   const Bytes frame = encoding::rect({0, 12800, 0, 9600});

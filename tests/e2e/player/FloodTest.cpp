@@ -1,0 +1,112 @@
+// A movie that floods the program with commands gets a few movies built, not one per
+// command, and leaves the window answering; command texts that are too long never
+// reach the program.
+#include <QApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include "platform/qt/QtProgramFolder.h"
+#include "shell/MenuCommands.h"
+#include "tests/e2e/player/MovieFrames.h"
+#include "tests/e2e/player/PlayerHarness.h"
+
+namespace zingbox::test {
+namespace {
+
+const QString Started = QStringLiteral("started");
+
+// Counts the engine elements the page builds from now on, one per movie.
+void CountBuiltMovies(PlayerHarness& harness) {
+  harness.EvaluateInPage(QStringLiteral(
+      "(window.builtMovies = 0, new MutationObserver(changes => changes.forEach(change =>"
+      "  window.builtMovies += change.addedNodes.length)).observe(document.getElementById('stage'),"
+      "  {childList: true}), 'counting')"));
+}
+
+}  // namespace
+
+class FloodTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void floodOfGameCommandsBuildsAFewMovies() {
+    PlayerHarness harness;
+    ShellState state;
+    const QtProgramFolder folder;
+    harness.ForwardCommandsTo([&](const std::u16string& command, const std::u16string& args) {
+      flash_FSCommand(state, harness.Player(), folder, command, args);
+    });
+    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("plain.swf")));
+    QVERIFY(harness.WaitForCommand(Started));
+    CountBuiltMovies(harness);
+
+    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("flood.swf")));
+    QVERIFY(RunUntil([&] { return harness.CountOf(QStringLiteral("game")) == 5000; }));
+    QVERIFY(harness.WaitForCommand(Started, QStringLiteral("wuzz")));
+    QCOMPARE(state.CurrentGame, 5);
+    // The flood itself and a game or two; one per command would be thousands.
+    const int built = harness.EvaluateInPage(QStringLiteral("window.builtMovies")).toInt();
+    QVERIFY2(built >= 2 && built <= 5, qPrintable(QString::number(built)));
+  }
+
+  void windowAnswersDuringAnEndlessFlood() {
+    PlayerHarness harness;
+    // A game that commands itself to be started again, thousands of times a frame.
+    harness.ForwardCommandsTo([&](const std::u16string& command, const std::u16string& args) {
+      if (command == u"game" && args == u"nobody") {
+        harness.Player().SetBGColor(u"99cc99");
+        harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("endless_flood.swf")));
+      }
+    });
+    auto* menu = new QPushButton(QStringLiteral("Menu"), &harness.Window());
+    menu->setGeometry(360, 20, 100, 40);
+    menu->show();
+    connect(menu, &QPushButton::clicked, this,
+            [&] { harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("menu.swf"))); });
+    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("endless_flood.swf")));
+    QVERIFY(PlayFrames(harness, 10));
+
+    // A click on the display, queued behind whatever the flood has sent.
+    const QPoint onButton = menu->mapToGlobal(menu->rect().center());
+    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
+                               {QStringLiteral("mousemove"), QString::number(onButton.x()),
+                                QString::number(onButton.y()), QStringLiteral("click"), QStringLiteral("1")}),
+             0);
+    QVERIFY(RunUntil([&] { return harness.CountOf(QStringLiteral("hello")) > 0; }));
+  }
+
+  void tooLongCommandTextsNeverArrive() {
+    PlayerHarness harness;
+    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("plain.swf")));
+    QVERIFY(harness.WaitForCommand(Started));
+    // Notes the longest message the page sends over the channel.
+    QCOMPARE(harness.EvaluateInPage(QStringLiteral(
+                 "(() => { const transport = qt.webChannelTransport, send = transport.send.bind(transport);"
+                 "  window.longestMessage = 0;"
+                 "  transport.send = message => {"
+                 "    longestMessage = Math.max(longestMessage, message.length); send(message); };"
+                 "  return 'watching'; })()")),
+             QStringLiteral("watching"));
+
+    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("long_commands.swf")));
+    QVERIFY(harness.WaitForCommand(QStringLiteral("tried"), QStringLiteral("long")));
+    QCOMPARE(harness.LatestArgs(QStringLiteral("longest")).size(), 64 * 1024);
+    QCOMPARE(harness.CountOf(QStringLiteral("too_long")), 0);
+    const int longest = harness.EvaluateInPage(QStringLiteral("longestMessage")).toInt();
+    QVERIFY2(longest > 64 * 1024 && longest < 65 * 1024, qPrintable(QString::number(longest)));
+
+    // Script past the page's own check meets the program's.
+    harness.EvaluateInPage(QStringLiteral(
+        "new QWebChannel(qt.webChannelTransport, channel => {"
+        "  channel.objects.bridge.fsCommand('too_long', 'x'.repeat(64 * 1024 + 1));"
+        "  channel.objects.bridge.fsCommand('direct', 'short'); })"));
+    QVERIFY(harness.WaitForCommand(QStringLiteral("direct"), QStringLiteral("short")));
+    QCOMPARE(harness.CountOf(QStringLiteral("too_long")), 0);
+  }
+};
+
+}  // namespace zingbox::test
+
+ZINGBOX_PLAYER_TEST_MAIN(zingbox::test::FloodTest)
+#include "FloodTest.moc"

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "platform/desktop/DesktopOpener.h"
+#include "platform/desktop/PathSearch.h"
+
+namespace zingbox {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder of our own under the temporary folder, gone with the test.
+class Scratch {
+ public:
+  Scratch() : root_(fs::temp_directory_path() / ("zingbox-opener-" + std::to_string(getpid()))) {
+    fs::create_directories(root_);
+  }
+  ~Scratch() { fs::remove_all(root_); }
+  const fs::path& root() const { return root_; }
+
+ private:
+  fs::path root_;
+};
+
+// An executable xdg-open in `folder` that writes its argument count and first argument,
+// exactly, to "call" beside itself.
+fs::path RecordingXdgOpen(const fs::path& folder) {
+  fs::create_directories(folder);
+  const fs::path script = folder / "xdg-open";
+  std::ofstream(script) << "#!/bin/sh\n{ printf '%s\\n' \"$#\"; printf '%s' \"$1\"; } > \"$0.tmp\"\n"
+                           "mv \"$0.tmp\" \"$(dirname \"$0\")/call\"\n";
+  fs::permissions(script, fs::perms::owner_all);
+  return folder / "call";
+}
+
+std::string WaitForFile(const fs::path& file) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!fs::exists(file) && std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  std::ostringstream bytes;
+  bytes << std::ifstream(file, std::ios::binary).rdbuf();
+  return bytes.str();
+}
+
+TEST(FindOnPath, TakesTheFirstAbsoluteFolderThatHoldsTheProgramBlanksAndAll) {
+  Scratch scratch;
+  const fs::path blank = scratch.root() / "with blank";
+  const fs::path later = scratch.root() / "later";
+  RecordingXdgOpen(blank);
+  RecordingXdgOpen(later);
+  fs::create_directories(scratch.root() / "empty");
+  std::ofstream(scratch.root() / "empty" / "xdg-open") << "not executable";
+
+  const std::string list = (scratch.root() / "empty").string() + ":" + blank.string() + ":" + later.string();
+  EXPECT_EQ(FindOnPath("xdg-open", list), (blank / "xdg-open").string());
+  EXPECT_EQ(FindOnPath("xdg-open", (scratch.root() / "nowhere").string()), "");
+  EXPECT_EQ(FindOnPath("xdg-open", ""), "");
+}
+
+TEST(FindOnPath, SkipsEmptyAndRelativeEntries) {
+  Scratch scratch;
+  const fs::path absolute = scratch.root() / "absolute";
+  RecordingXdgOpen(scratch.root() / "relative");
+  RecordingXdgOpen(scratch.root());  // what an empty entry would name
+  RecordingXdgOpen(absolute);
+  const fs::path before = fs::current_path();
+  fs::current_path(scratch.root());
+
+  const std::string found = FindOnPath("xdg-open", "::relative:.:" + absolute.string());
+  fs::current_path(before);
+  EXPECT_EQ(found, (absolute / "xdg-open").string());
+}
+
+// The one test that starts the opener: it finds xdg-open once and keeps it.
+TEST(OpenOnDesktop, HandsTheExactBytesAsOneArgumentAndLeavesNoZombie) {
+  Scratch scratch;
+  const fs::path call = RecordingXdgOpen(scratch.root() / "bin with blank");
+  setenv("PATH", ("relative::" + (scratch.root() / "bin with blank").string() + ":" + std::getenv("PATH")).c_str(), 1);
+  // Blanks, quotes, shell syntax, a line break and bytes that are no UTF-8.
+  const std::string target =
+      "https://zingbox.invalid/a b?q=\"1\";$(touch x)&c='d' `id` | cat\n\xFF\xFE*";
+
+  EXPECT_GT(OpenOnDesktop(target.c_str()), 32);
+  EXPECT_EQ(WaitForFile(call), "1\n" + target);
+  // Every child of ours has been reaped: nothing is left to wait for.
+  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
+  EXPECT_EQ(errno, ECHILD);
+}
+
+}  // namespace
+}  // namespace zingbox
