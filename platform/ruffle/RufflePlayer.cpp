@@ -140,6 +140,8 @@ void RufflePlayer::PageReady() {
   startWatch_->Ready();
   message_->hide();
   memory_->PageReady();
+  // A renderer that died took the keyboard focus with it, and the movie should have it.
+  if (QApplication::focusWidget() == nullptr && isActiveWindow()) setFocus();
 }
 
 void RufflePlayer::RendererGone() {
