@@ -11,6 +11,7 @@ const QString Reinstall = QStringLiteral("Reinstall the program to play the game
 
 PageStartWatch::PageStartWatch(QObject* parent) : QObject(parent) {
   timer_.setSingleShot(true);
+  timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(PatienceMs);
   connect(&timer_, &QTimer::timeout, this, &PageStartWatch::GiveUp);
 }

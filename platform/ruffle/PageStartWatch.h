@@ -21,7 +21,8 @@ class PageStartWatch : public QObject {
   // The page starts loading now. `missingScript` names a script it is known to lack.
   void Start(const QString& missingScript);
   void ScriptFailed(const QString& message, int line, const QUrl& source);
-  void Ready() { timer_.stop(); }
+  // The page got ready, or is given up on.
+  void Stop() { timer_.stop(); }
 
  signals:
   // `file` is empty when no file is to blame.

@@ -137,7 +137,7 @@ void RufflePlayer::BuildPage() {
 }
 
 void RufflePlayer::PageReady() {
-  startWatch_->Ready();
+  startWatch_->Stop();
   message_->hide();
   memory_->PageReady();
   // A renderer that died took the keyboard focus with it, and the movie should have it.
@@ -154,7 +154,7 @@ void RufflePlayer::RendererGone() {
 }
 
 void RufflePlayer::ShowFailure(const QString& title, const QString& file, const QString& reason) {
-  startWatch_->Ready();
+  startWatch_->Stop();
   memory_->PageFailed();
   message_->Show(title, file, reason);
 }
