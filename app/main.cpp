@@ -3,12 +3,14 @@
 
 #include "platform/qt/BringToFront.h"
 #include "platform/qt/QuitOnSignals.h"
+#include "platform/qt/RuntimeFolder.h"
 #include "platform/qt/SavedGames.h"
 #include "platform/ruffle/EngineEnvironment.h"
 #include "platform/ruffle/RufflePlayer.h"
 #include "window/Form1.h"
 
 int main(int argc, char* argv[]) {
+  zingbox::ProvideRuntimeFolder();
   zingbox::PrepareEngineEnvironment();
   QApplication application(argc, argv);
   zingbox::SavedGames savedGames;
