@@ -97,10 +97,9 @@ TEST_F(PlayerMemoryTest, AFailedPageKeepsNoCallsButIsToldEverythingIfItGetsReady
   memory_.Colour("green;");
   memory_.Movie("game;", "game");
   memory_.PageFailed();
-  for (int click = 0; click < 1000; ++click) {
-    memory_.Call("focus;");
-    memory_.Playback(click % 2 ? "play;" : "stop;");
-  }
+  memory_.Call("focus;");
+  memory_.Playback("stop;");
+  memory_.Playback("play;");
   RunAll();
   EXPECT_TRUE(batches_.empty());
   EXPECT_TRUE(memory_.HasPageFailed());
