@@ -53,7 +53,9 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   // Replaces the page, if any, with a fresh one that will be told everything again.
   void BuildPage();
   void PageReady();
+  // The page's renderer ended while the player lives: a crash, a kill.
   void RendererGone();
+  // Over the player area; the page takes no calls until the next movie tries a fresh one.
   void ShowFailure(const QString& title, const QString& file, const QString& reason);
   void CallPage(const QString& function, const QStringList& textArguments = {});
   static QString PageCall(const QString& function, const QStringList& textArguments);
