@@ -1,14 +1,60 @@
 #include "platform/ruffle/PlayerPage.h"
 
+#include <QFile>
+#include <QWebChannel>
 #include <QWebEngineNewWindowRequest>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+
+#include "platform/ruffle/PageBridge.h"
 
 namespace zingbox {
+namespace {
+
+constexpr char WebChannelClientFile[] = ":/qtwebchannel/qwebchannel.js";
+
+}  // namespace
 
 PlayerPage::PlayerPage(QWebEngineProfile* profile, const QUrl& hostPage, QObject* parent)
     : QWebEnginePage(profile, parent), hostPage_(hostPage) {
+  ApplySettings();
+  OpenWebChannel();
   // A new window is never opened here; what it would have shown is a link request.
   connect(this, &QWebEnginePage::newWindowRequested, this,
           [this](QWebEngineNewWindowRequest& request) { emit LinkRequested(request.requestedUrl()); });
+}
+
+void PlayerPage::ApplySettings() {
+  QWebEngineSettings* page = settings();
+  page->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
+  page->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+  page->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+  page->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+  page->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+}
+
+void PlayerPage::OpenWebChannel() {
+  bridge_ = new PageBridge(this);
+  auto* channel = new QWebChannel(this);
+  channel->registerObject(QStringLiteral("bridge"), bridge_);
+  setWebChannel(channel);
+  connect(bridge_, &PageBridge::LinkRequested, this, &PlayerPage::LinkRequested);
+
+  // The page's script reaches the channel through Qt's client script, which Qt ships as
+  // a resource.
+  QFile source(QString::fromLatin1(WebChannelClientFile));
+  if (!source.open(QIODevice::ReadOnly) || source.size() == 0) {
+    missingScript_ = source.fileName();
+    return;
+  }
+  QWebEngineScript script;
+  script.setName(QStringLiteral("qwebchannel"));
+  script.setSourceCode(QString::fromUtf8(source.readAll()));
+  script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+  script.setWorldId(QWebEngineScript::MainWorld);
+  script.setRunsOnSubFrames(false);
+  scripts().insert(script);
 }
 
 bool PlayerPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) {
@@ -26,6 +72,12 @@ bool PlayerPage::javaScriptConfirm(const QUrl&, const QString&) { return false; 
 
 bool PlayerPage::javaScriptPrompt(const QUrl&, const QString&, const QString&, QString*) {
   return false;
+}
+
+void PlayerPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
+                                          const QString& source) {
+  if (level == ErrorMessageLevel) emit ScriptFailed(message, line, QUrl(source));
+  QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
 }
 
 }  // namespace zingbox

@@ -5,17 +5,27 @@
 
 namespace zingbox {
 
-// The page that hosts the engine. It stays on its own document for good: it is loaded
-// once, and every later navigation, new window or form is refused and reported as a
-// link the movie asked for. It never shows a dialog.
+class PageBridge;
+
+// The page that hosts the engine, with the web channel its script talks back over. It
+// stays on its own document for good: it is loaded once, and every later navigation, new
+// window or form is refused and reported as a link the movie asked for. It never shows a
+// dialog. A page whose renderer has died is replaced by a fresh one, never reloaded.
 class PlayerPage : public QWebEnginePage {
   Q_OBJECT
 
  public:
   PlayerPage(QWebEngineProfile* profile, const QUrl& hostPage, QObject* parent);
 
+  void LoadHostPage() { load(hostPage_); }
+  PageBridge* Bridge() const { return bridge_; }
+  // The file of Qt's own that the page's script needs and that could not be read, if any.
+  QString MissingScript() const { return missingScript_; }
+
  signals:
   void LinkRequested(const QUrl& url);
+  // An error that a script of the page ran into, with the address of that script.
+  void ScriptFailed(const QString& message, int line, const QUrl& source);
 
  protected:
   bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
@@ -25,10 +35,17 @@ class PlayerPage : public QWebEnginePage {
   bool javaScriptConfirm(const QUrl& origin, const QString& message) override;
   bool javaScriptPrompt(const QUrl& origin, const QString& message, const QString& defaultValue,
                         QString* result) override;
+  void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
+                                const QString& source) override;
 
  private:
+  void ApplySettings();
+  void OpenWebChannel();
+
   QUrl hostPage_;
   bool hostPageLoaded_ = false;
+  PageBridge* bridge_ = nullptr;
+  QString missingScript_;
 };
 
 }  // namespace zingbox

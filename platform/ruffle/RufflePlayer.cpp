@@ -6,13 +6,11 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QPointer>
 #include <QRegularExpression>
-#include <QWebChannel>
 #include <QWebEngineProfile>
-#include <QWebEngineScript>
-#include <QWebEngineScriptCollection>
-#include <QWebEngineSettings>
 #include <cmath>
+#include <memory>
 #include <utility>
 
 #include "platform/RuntimeError.h"
@@ -21,9 +19,11 @@
 #include "platform/ruffle/LinkGate.h"
 #include "platform/ruffle/MovieFileCheck.h"
 #include "platform/ruffle/MoviePath.h"
-#include "platform/ruffle/PageCallQueue.h"
 #include "platform/ruffle/PageBridge.h"
+#include "platform/ruffle/PageStartWatch.h"
 #include "platform/ruffle/PlayerLog.h"
+#include "platform/ruffle/PlayerMemory.h"
+#include "platform/ruffle/PlayerMessage.h"
 #include "platform/ruffle/PlayerPage.h"
 #include "platform/ruffle/PlayerProfile.h"
 #include "platform/ruffle/ProgramFolderInterceptor.h"
@@ -53,19 +53,6 @@ bool IsColourText(const QString& colour) {
   return colour.isEmpty() || sixHexDigits.match(colour).hasMatch();
 }
 
-// The page talks back over the web channel, whose client script Qt ships as a resource.
-QWebEngineScript WebChannelClientScript() {
-  QFile source(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
-  source.open(QIODevice::ReadOnly);
-  QWebEngineScript script;
-  script.setName(QStringLiteral("qwebchannel"));
-  script.setSourceCode(QString::fromUtf8(source.readAll()));
-  script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-  script.setWorldId(QWebEngineScript::MainWorld);
-  script.setRunsOnSubFrames(false);
-  return script;
-}
-
 }  // namespace
 
 RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const QString& savedGamesFolder)
@@ -84,12 +71,14 @@ RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const 
     ShowMissingEngine(QDir(playerFolder).filePath(missingFile));
     return;
   }
-  LoadHostPage(programFolder, playerFolder, savedGamesFolder);
+  hostPage_ = QUrl::fromLocalFile(QDir(playerFolder).filePath(HostPageFile));
+  StartEngine(programFolder, savedGamesFolder);
   FocusMovieWhenViewGainsFocus();
 }
 
 RufflePlayer::~RufflePlayer() {
-  // The page must go before the profile it was made with.
+  // The page must go before the profile it was made with. Its renderer ends with it,
+  // and what that queues for the player goes with the player.
   delete page_;
 }
 
@@ -101,44 +90,73 @@ void RufflePlayer::ShowMissingEngine(const QString& missingFile) {
               .arg(QDir::toNativeSeparators(missingFile).toHtmlEscaped()));
 }
 
-void RufflePlayer::LoadHostPage(const QString& programFolder, const QString& playerFolder,
-                                const QString& savedGamesFolder) {
-  QWebEngineProfile* profile = CreatePlayerProfile(savedGamesFolder, this);
-  interceptor_ = new ProgramFolderInterceptor(programFolder, profile);
-  profile->setUrlRequestInterceptor(interceptor_);
-
-  const QUrl hostPage = QUrl::fromLocalFile(QDir(playerFolder).filePath(HostPageFile));
-  page_ = new PlayerPage(profile, hostPage, nullptr);
-  QWebEngineSettings* settings = page_->settings();
-  settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
-  settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-  settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
-  settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
-  settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
-
-  bridge_ = new PageBridge(page_);
-  auto* links = new LinkGate(this);
-  connect(page_, &PlayerPage::LinkRequested, links, &LinkGate::Request);
-  connect(bridge_, &PageBridge::LinkRequested, links, &LinkGate::Request);
-  auto* channel = new QWebChannel(page_);
-  channel->registerObject(QStringLiteral("bridge"), bridge_);
-  page_->setWebChannel(channel);
-  page_->scripts().insert(WebChannelClientScript());
-
-  calls_ = new PageCallQueue(
+void RufflePlayer::StartEngine(const QString& programFolder, const QString& savedGamesFolder) {
+  profile_ = CreatePlayerProfile(savedGamesFolder, this);
+  interceptor_ = new ProgramFolderInterceptor(programFolder, profile_);
+  profile_->setUrlRequestInterceptor(interceptor_);
+  links_ = new LinkGate(this);
+  memory_ = new PlayerMemory(
       [this](const QString& script, std::function<void()> ran) {
         page_->runJavaScript(script, [ran = std::move(ran)](const QVariant&) { ran(); });
       },
       this);
-  connect(bridge_, &PageBridge::Ready, calls_, &PageCallQueue::PageReady);
+  message_ = new PlayerMessage(this);
+  startWatch_ = new PageStartWatch(this);
+  connect(startWatch_, &PageStartWatch::NotReady, this, [this](const QString& file, const QString& reason) {
+    ShowFailure(QStringLiteral("The Flash player cannot start."), file, reason);
+  });
+  clock_.start();
+  BuildPage();
+}
+
+void RufflePlayer::BuildPage() {
+  const std::unique_ptr<PlayerPage> gone(page_);
+  page_ = new PlayerPage(profile_, hostPage_, nullptr);
+  connect(page_, &PlayerPage::LinkRequested, links_, &LinkGate::Request);
+  connect(page_, &PlayerPage::ScriptFailed, startWatch_, &PageStartWatch::ScriptFailed);
+  // Handled once the engine is done reporting it: the dead page may go then.
+  connect(
+      page_, &QWebEnginePage::renderProcessTerminated, this,
+      [this, page = QPointer<PlayerPage>(page_)] {
+        if (page == page_) RendererGone();
+      },
+      Qt::QueuedConnection);
+
+  PageBridge* bridge = page_->Bridge();
+  connect(bridge, &PageBridge::Ready, this, &RufflePlayer::PageReady);
   // Stamped as the command arrives, before it waits in the queue.
-  connect(bridge_, &PageBridge::FSCommandReceived, this, &LogFSCommand);
+  connect(bridge, &PageBridge::FSCommandReceived, this, &LogFSCommand);
   // Queued, so the handler runs as an event of its own and may throw to the event loop.
-  connect(bridge_, &PageBridge::FSCommandReceived, this, &RufflePlayer::DeliverFSCommand,
+  connect(bridge, &PageBridge::FSCommandReceived, this, &RufflePlayer::DeliverFSCommand,
           Qt::QueuedConnection);
 
+  memory_->PageLoading();
+  startWatch_->Start(page_->MissingScript());
   setPage(page_);
-  page_->load(hostPage);
+  page_->LoadHostPage();
+}
+
+void RufflePlayer::PageReady() {
+  startWatch_->Stop();
+  message_->hide();
+  memory_->PageReady();
+  // A renderer that died took the keyboard focus with it, and the movie should have it.
+  if (QApplication::focusWidget() == nullptr && isActiveWindow()) setFocus();
+}
+
+void RufflePlayer::RendererGone() {
+  if (deaths_.NoteDeath(clock_.elapsed())) {
+    BuildPage();
+    return;
+  }
+  ShowFailure(QStringLiteral("The Flash player stopped unexpectedly."), memory_->MovieName(),
+              QStringLiteral("Click Menu or Restart to try again."));
+}
+
+void RufflePlayer::ShowFailure(const QString& title, const QString& file, const QString& reason) {
+  startWatch_->Stop();
+  memory_->PageFailed();
+  message_->Show(title, file, reason);
 }
 
 void RufflePlayer::FocusMovieWhenViewGainsFocus() {
@@ -150,7 +168,7 @@ void RufflePlayer::FocusMovieWhenViewGainsFocus() {
 }
 
 void RufflePlayer::CallPage(const QString& function, const QStringList& textArguments) {
-  if (calls_ != nullptr) calls_->Call(PageCall(function, textArguments));
+  if (memory_ != nullptr) memory_->Call(PageCall(function, textArguments));
 }
 
 QString RufflePlayer::PageCall(const QString& function, const QStringList& textArguments) {
@@ -165,7 +183,14 @@ void RufflePlayer::DeliverFSCommand(const QString& command, const QString& args)
 
 void RufflePlayer::SetMovie(const std::u16string& path) {
   // Like the original control, the movie is taken now and shown once the handler is done.
-  if (calls_ != nullptr) calls_->Movie(MovieCall(QString::fromStdU16String(path)));
+  if (memory_ == nullptr) return;
+  const QString pathText = QString::fromStdU16String(path);
+  memory_->Movie(MovieCall(pathText), pathText);
+  // A player that was given up on tries again when the user asks for a movie.
+  if (memory_->HasPageFailed()) {
+    deaths_.Forget();
+    BuildPage();
+  }
 }
 
 QString RufflePlayer::MovieCall(const QString& pathText) {
@@ -185,12 +210,16 @@ QString RufflePlayer::MovieCall(const QString& pathText) {
 void RufflePlayer::SetBGColor(const std::u16string& colour) {
   const QString colourText = QString::fromStdU16String(colour);
   if (!IsColourText(colourText)) RefuseValue();
-  if (calls_ != nullptr) calls_->Colour(PageCall(QStringLiteral("setBackgroundColor"), {colourText}));
+  if (memory_ != nullptr) memory_->Colour(PageCall(QStringLiteral("setBackgroundColor"), {colourText}));
 }
 
-void RufflePlayer::Play() { CallPage(QStringLiteral("resume")); }
+void RufflePlayer::Play() {
+  if (memory_ != nullptr) memory_->Playback(PageCall(QStringLiteral("resume"), {}));
+}
 
-void RufflePlayer::StopPlay() { CallPage(QStringLiteral("suspend")); }
+void RufflePlayer::StopPlay() {
+  if (memory_ != nullptr) memory_->Playback(PageCall(QStringLiteral("suspend"), {}));
+}
 
 void RufflePlayer::SetLeft(float twips) {
   left_ = CheckedPosition(twips);

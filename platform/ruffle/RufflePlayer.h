@@ -1,21 +1,26 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QWebEngineView>
 
 #include "platform/qt/HostedPlayer.h"
+#include "platform/ruffle/RendererDeaths.h"
 
 namespace zingbox {
 
-class PageBridge;
-class PageCallQueue;
+class LinkGate;
+class PageStartWatch;
+class PlayerMemory;
+class PlayerMessage;
 class PlayerPage;
 class ProgramFolderInterceptor;
 
 // The movie player: Ruffle running in a web view on a small host page of ours, which the
 // build puts in "player/" of the program folder. Operations issued before the page is
-// ready are kept and applied in order once it is. What movies store is kept in
+// ready are kept and applied in order once it is. When the page's renderer dies, a fresh
+// page replays what the program last told the player. What movies store is kept in
 // `savedGamesFolder`, or only until the player goes when it is empty. Use on the UI thread only.
 class RufflePlayer : public QWebEngineView, public HostedPlayer {
   Q_OBJECT
@@ -44,8 +49,14 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
 
  private:
   void ShowMissingEngine(const QString& missingFile);
-  void LoadHostPage(const QString& programFolder, const QString& playerFolder,
-                    const QString& savedGamesFolder);
+  void StartEngine(const QString& programFolder, const QString& savedGamesFolder);
+  // Replaces the page, if any, with a fresh one that will be told everything again.
+  void BuildPage();
+  void PageReady();
+  // The page's renderer ended while the player lives: a crash, a kill.
+  void RendererGone();
+  // Over the player area; the page takes no calls until the next movie tries a fresh one.
+  void ShowFailure(const QString& title, const QString& file, const QString& reason);
   void CallPage(const QString& function, const QStringList& textArguments = {});
   static QString PageCall(const QString& function, const QStringList& textArguments);
   // The page call that loads the movie, or names the problem that keeps it from playing.
@@ -54,10 +65,16 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   void FocusMovieWhenViewGainsFocus();
   void ApplyGeometry();
 
+  QUrl hostPage_;
+  QWebEngineProfile* profile_ = nullptr;
   PlayerPage* page_ = nullptr;
   ProgramFolderInterceptor* interceptor_ = nullptr;
-  PageBridge* bridge_ = nullptr;
-  PageCallQueue* calls_ = nullptr;  // none when the engine is missing
+  LinkGate* links_ = nullptr;
+  PlayerMemory* memory_ = nullptr;  // none when the engine is missing
+  PageStartWatch* startWatch_ = nullptr;
+  PlayerMessage* message_ = nullptr;
+  RendererDeaths deaths_;
+  QElapsedTimer clock_;
   FSCommandHandler fsCommandHandler_;
   float left_ = 0;
   float top_ = 0;

@@ -22,6 +22,9 @@ const playerOptions = Object.freeze({
   warnOnUnsupportedContent: false,
   allowFullscreen: false,
   logLevel: "error",
+  // Flash's own limit: a script that runs longer is ended, and the movie runs no more
+  // script, so that a movie stuck in a loop never holds the program up for longer.
+  maxExecutionDuration: 15,
   // The keys a gamepad's buttons press; the left stick acts as the d-pad. Ruffle reads
   // no Start button itself: the page presses it through the button with the same key.
   gamepadButtonMapping: Object.freeze({

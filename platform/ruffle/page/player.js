@@ -141,7 +141,9 @@ const zingbox = (() => {
 
   new QWebChannel(qt.webChannelTransport, (channel) => {
     bridge = channel.objects.bridge;
-    bridge.pageReady();
+    // Ready only if the page's other scripts all ran: a value that a failed script never
+    // set cannot be read, and the program names the script that failed.
+    if (playerOptions && gamepads) bridge.pageReady();
   });
 
   return { load, showProblem, setBackgroundColor, suspend, resume, focusMovie };

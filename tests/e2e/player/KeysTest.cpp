@@ -1,8 +1,12 @@
-// Key presses typed on the display reach the movie after every load. The window's part,
-// keys after each button click, is the launcher's own end-to-end test.
+// Key presses typed on the display reach the movie after every load, and after a fresh
+// renderer has taken over from one that died. The window's part, keys after each button
+// click, is the launcher's own end-to-end test.
+#include <signal.h>
+
 #include <QApplication>
 #include <QProcess>
 #include <QTest>
+#include <QWebEnginePage>
 
 #include "tests/e2e/player/PlayerHarness.h"
 
@@ -57,6 +61,14 @@ class KeysTest : public QObject {
   void keysReachTheNextMovieToo() {
     LoadKeys();
     LoadKeys();
+    QVERIFY(HoldRightReaches());
+  }
+
+  void keysReachTheMovieAfterItsRendererDied() {
+    LoadKeys();
+    harness_->ForgetCommands();
+    QCOMPARE(::kill(static_cast<pid_t>(harness_->Player().page()->renderProcessPid()), SIGKILL), 0);
+    QVERIFY(harness_->WaitForCommand(QStringLiteral("started"), QStringLiteral("keys")));
     QVERIFY(HoldRightReaches());
   }
 };

@@ -24,4 +24,17 @@ bool PlayFrames(PlayerHarness& harness, int frames, const QString& command) {
   return RunUntil([&] { return harness.CountOf(command) >= target; }, frames * 200 + 10000);
 }
 
+std::vector<int> Reported(const PlayerHarness& harness, const QString& command) {
+  std::vector<int> numbers;
+  for (const Command& sent : harness.Commands())
+    if (sent.command == command) numbers.push_back(sent.args.toInt());
+  return numbers;
+}
+
+bool CountsOnFromOne(const std::vector<int>& numbers) {
+  for (std::size_t i = 0; i < numbers.size(); ++i)
+    if (numbers[i] != static_cast<int>(i) + 1) return false;
+  return !numbers.empty();
+}
+
 }  // namespace zingbox::test

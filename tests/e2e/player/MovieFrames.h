@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "tests/e2e/player/PlayerHarness.h"
 
@@ -16,5 +17,11 @@ bool RunUntil(const std::function<bool()>& done, int timeoutMs = 20000);
 // Waits until the playing movie has sent `command` `frames` times more: a wait measured
 // in rendered frames, for checks that something did not happen.
 bool PlayFrames(PlayerHarness& harness, int frames, const QString& command = QStringLiteral("tick"));
+
+// The numbers a counting movie sent with `command`, in the order they came.
+std::vector<int> Reported(const PlayerHarness& harness, const QString& command);
+
+// Whether `numbers` run 1, 2, 3, ... with none left out.
+bool CountsOnFromOne(const std::vector<int>& numbers);
 
 }  // namespace zingbox::test

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "tests/e2e/player/MovieFrames.h"
 #include "tests/e2e/player/PlayerHarness.h"
 
 namespace zingbox::test {
@@ -10,20 +11,6 @@ namespace {
 
 const QString Frame = QStringLiteral("frame");
 const QString Second = QStringLiteral("second");
-
-// The numbers `command` reported, in the order they came.
-std::vector<int> Reported(const PlayerHarness& harness, const QString& command) {
-  std::vector<int> numbers;
-  for (const Command& sent : harness.Commands())
-    if (sent.command == command) numbers.push_back(sent.args.toInt());
-  return numbers;
-}
-
-bool CountsOnFromOne(const std::vector<int>& numbers) {
-  for (std::size_t i = 0; i < numbers.size(); ++i)
-    if (numbers[i] != static_cast<int>(i) + 1) return false;
-  return !numbers.empty();
-}
 
 }  // namespace
 
