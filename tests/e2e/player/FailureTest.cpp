@@ -43,9 +43,7 @@ class FailureTest : public QObject {
     QCOMPARE(harness_->EvaluateInPage(QStringLiteral("document.querySelectorAll('ruffle-player').length")),
              QStringLiteral("0"));
 
-    harness_->ForgetCommands();
-    harness_->Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("plain.swf")));
-    QVERIFY(harness_->WaitForCommand(QStringLiteral("started"), QStringLiteral("plain")));
+    QVERIFY(harness_->LoadAndWaitFor("plain.swf", "started", "plain"));
     QVERIFY(harness_->WaitForPixel({160, 120}, QColor(0x20, 0x40, 0xff)));
     QCOMPARE(PageMessage(), QString());
   }

@@ -15,10 +15,10 @@ constexpr Stage SmallStage = {
     .width = 320, .height = 240, .frameRate = 30, .background = Color::rgb(0x203040), .version = 8};
 constexpr int FloodSize = 5000;
 
-// Runs `steps` `framesApart` frames apart, so that no navigation cuts short the one
-// before; then runs `everyFrame` and ticks on every frame for ever.
-Movie StepsThenTick(const std::vector<Actions>& steps, const Actions& everyFrame = Actions(), int framesApart = 1) {
-  Movie movie(SmallStage);
+// Runs `steps` on `movie` `framesApart` frames apart, so that no navigation cuts short the
+// one before; then runs `everyFrame` and ticks on every frame for ever.
+Movie StepsThenTick(const std::vector<Actions>& steps, const Actions& everyFrame = Actions(), int framesApart = 1,
+                    Movie movie = Movie(SmallStage)) {
   Timeline& frames = movie.timeline();
   for (const Actions& step : steps) {
     frames.actions(step).showFrame();
@@ -117,17 +117,11 @@ ZINGBOX_SWF_RECIPE(canary) {
       .fscommand("tried", "network");
 
   Movie movie(SmallStage);
-  const CharacterId holder = movie.defineSprite(Timeline().showFrame());
-  movie.timeline().place(1, holder, {.name = "holder"});
-  movie.timeline().actions(Actions().loadVariables("canary.txt", "_root")).showFrame();
-  movie.timeline().showFrame();
-  movie.timeline()
-      .actions(Actions().when(Actions().getVariable("ready").push("1").equals().logicalNot(), Actions().gotoAndPlay(2)))
-      .showFrame();
-  movie.timeline().actions(routes).showFrame();
-  movie.timeline().actions(Actions().fscommand("tick", "")).showFrame();
-  movie.timeline().actions(Actions().gotoAndPlay(5)).showFrame();
-  return movie;
+  movie.timeline().place(1, movie.defineSprite(Timeline().showFrame()), {.name = "holder"});
+  const Actions untilReady =
+      Actions().when(Actions().getVariable("ready").push("1").equals().logicalNot(), Actions().gotoAndPlay(2));
+  return StepsThenTick({Actions().loadVariables("canary.txt", "_root"), Actions(), untilReady, routes}, Actions(), 1,
+                       std::move(movie));
 }
 
 // Asks for a web page on every frame, whoever is watching, by every kind of target.
@@ -161,14 +155,9 @@ ZINGBOX_SWF_RECIPE(clicked_links) {
   Movie movie(SmallStage);
   const CharacterId plate = movie.defineShape(Shape().rectangle({0, 0, 320, 240}, Color::rgb(0x306030)));
   movie.timeline().place(1, movie.defineButton(Button().show(AllButtonStates, plate).onRelease(onRelease)));
-  movie.timeline().actions(Actions().setVariable("clicks", Actions().push(0.0))).showFrame();
-  movie.timeline()
-      .actions(Actions()
-                   .when(Actions().keyIsDown(KeyCode::Space), Actions().getURL("https://zingbox.invalid/key", "_blank"))
-                   .fscommand("tick", ""))
-      .showFrame();
-  movie.timeline().actions(Actions().gotoAndPlay(2)).showFrame();
-  return movie;
+  const Actions whileSpaceHeld =
+      Actions().when(Actions().keyIsDown(KeyCode::Space), Actions().getURL("https://zingbox.invalid/key", "_blank"));
+  return StepsThenTick({Actions().setVariable("clicks", Actions().push(0.0))}, whileSpaceHeld, 1, std::move(movie));
 }
 
 // Thousands of game commands in its first frame, as a menu gone wrong would send them.

@@ -24,4 +24,11 @@ std::vector<int> Reported(const PlayerHarness& harness, const QString& command);
 // Whether `numbers` run 1, 2, 3, ... with none left out.
 bool CountsOnFromOne(const std::vector<int>& numbers);
 
+// Checks that StopPlay holds the playing counter.swf for the time of 30 frames and that
+// Play goes on from where it stopped.
+void ExpectStopPlayHoldsThenPlayGoesOn(PlayerHarness& harness);
+
+// Checks that counter.swf, once loaded, stays at its first frame for the time of 30 frames.
+void ExpectHeldAtItsFirstFrame(PlayerHarness& harness);
+
 }  // namespace zingbox::test
