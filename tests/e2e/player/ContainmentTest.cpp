@@ -59,7 +59,7 @@ class ContainmentTest : public QObject {
     QFETCH(QString, movie);
     PlayerHarness harness;
     QVERIFY(harness.LoadAndWaitFor(movie, "inside", "yes"));
-    QVERIFY(PlayFrames(harness, 30));
+    QVERIFY(PlayFrames(harness, FramesPerSecond));
     QCOMPARE(harness.CountOf("secret"), 0);
   }
 };

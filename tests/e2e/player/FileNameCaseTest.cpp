@@ -71,7 +71,7 @@ class FileNameCaseTest : public QObject {
     QVERIFY(LoadAndWaitFor("into_clip.swf", "piece", "arrived"));
     QVERIFY(harness_->WaitForCommand("level", "3"));
     // The links were asked for in the same frame, so their silence is the refusal.
-    QVERIFY(PlayFrames(*harness_, 30));
+    QVERIFY(PlayFrames(*harness_, FramesPerSecond));
     QCOMPARE(harness_->CountOf("escaped"), 0);
 
     QVERIFY(LoadAndWaitFor("into_level.swf", "piece", "arrived"));

@@ -9,11 +9,6 @@
 #include "tests/e2e/player/PlayerHarness.h"
 
 namespace zingbox::test {
-namespace {
-
-constexpr int TwoSecondsOfFrames = 60;  // the movies play at 30 frames a second
-
-}  // namespace
 
 class LinksTest : public QObject {
   Q_OBJECT
@@ -49,14 +44,14 @@ class LinksTest : public QObject {
 
   void linksNobodyAskedForGoNowhere() {
     Play(QStringLiteral("nagging_links.swf"));
-    QVERIFY(PlayFrames(*harness_, TwoSecondsOfFrames));
+    QVERIFY(PlayFrames(*harness_, 2 * FramesPerSecond));
     QCOMPARE(opener_.Addresses(), QStringList());
 
     // A click lets one of them out, and only one, though the movie asks on every frame.
     ClickTheMovie();
     QVERIFY(RunUntil([&] { return !opener_.Addresses().isEmpty(); }));
     QVERIFY(opener_.Addresses().front().startsWith(QStringLiteral("https://zingbox.invalid/nag?")));
-    QVERIFY(PlayFrames(*harness_, TwoSecondsOfFrames));
+    QVERIFY(PlayFrames(*harness_, 2 * FramesPerSecond));
     QCOMPARE(opener_.Addresses().size(), 1);
   }
 
@@ -73,7 +68,7 @@ class LinksTest : public QObject {
     expected.prepend(QStringLiteral("http://zingbox.invalid/in-place"));
     ClickAndExpect(3, expected);
 
-    QVERIFY(PlayFrames(*harness_, TwoSecondsOfFrames));
+    QVERIFY(PlayFrames(*harness_, 2 * FramesPerSecond));
     QCOMPARE(opener_.Addresses(), expected);
     QCOMPARE(harness_->EvaluateInPage(QStringLiteral("window.scriptRan")), QStringLiteral("undefined"));
     QCOMPARE(harness_->Player().url(), hostPage);
@@ -82,7 +77,7 @@ class LinksTest : public QObject {
   void aKeyPressOpensOneAddress() {
     Play(QStringLiteral("clicked_links.swf"));
     // Held for many frames, while the movie asks on each of them.
-    QVERIFY(WhileKeyHeld(QStringLiteral("space"), [&] { return PlayFrames(*harness_, TwoSecondsOfFrames); }));
+    QVERIFY(WhileKeyHeld("space", [&] { return PlayFrames(*harness_, 2 * FramesPerSecond); }));
     QCOMPARE(opener_.Addresses(), QStringList{QStringLiteral("https://zingbox.invalid/key")});
   }
 };

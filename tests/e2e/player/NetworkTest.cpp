@@ -13,11 +13,6 @@
 #include "tests/e2e/player/PlayerHarness.h"
 
 namespace zingbox::test {
-namespace {
-
-constexpr int TenSecondsOfFrames = 300;  // the movies play at 30 frames a second
-
-}  // namespace
 
 class NetworkTest : public QObject {
   Q_OBJECT
@@ -56,7 +51,7 @@ class NetworkTest : public QObject {
   void movieReachesNothingByAnyRoute() {
     PlayerHarness harness;
     QVERIFY(harness.LoadAndWaitFor("canary.swf", "tried", "network"));
-    QVERIFY(PlayFrames(harness, TenSecondsOfFrames));
+    QVERIFY(PlayFrames(harness, 10 * FramesPerSecond));
     QCOMPARE(heard_, QStringList());
   }
 
@@ -79,7 +74,7 @@ class NetworkTest : public QObject {
                               .arg(QStringLiteral("127.0.0.1:%1").arg(tcp_.serverPort()))
                               .arg(udp_.localPort());
     QCOMPARE(harness.EvaluateInPage(tries), QStringLiteral("tried,").repeated(8) + "tried");
-    QVERIFY(PlayFrames(harness, TenSecondsOfFrames, "frame"));
+    QVERIFY(PlayFrames(harness, 10 * FramesPerSecond, "frame"));
     QCOMPARE(heard_, QStringList());
   }
 };

@@ -30,7 +30,7 @@ class ScriptTest : public QObject {
     harness.Load("script_routes.swf");
     // Then a second of frames: long enough for any refused load or script to have shown.
     // A page loaded afresh would have ended the movie, so count the loads first.
-    const bool playedOn = RunUntil([&] { return harness.CountOf("tried") > 0; }) && PlayFrames(harness, 30);
+    const bool playedOn = RunUntil([&] { return harness.CountOf("tried") > 0; }) && PlayFrames(harness, FramesPerSecond);
     QCOMPARE(pageLoads, 1);
     QVERIFY(playedOn);
 
