@@ -61,6 +61,13 @@ Actions ReportWhenLoaded(const char* name, const char* value) {
   return Actions().when(Actions().getVariable(name).push(value).equals(), Actions().fscommand(name, value));
 }
 
+// Loads the variables beside itself (inside=yes), then runs `elsewhere`; says on every
+// frame which of those and of the outside file's (secret=stolen) have arrived.
+Movie InsideThen(const Actions& elsewhere) {
+  return StepsThenTick({Actions().loadVariables("inside.txt", "_root").append(elsewhere)},
+                       Actions().append(ReportWhenLoaded("inside", "yes")).append(ReportWhenLoaded("secret", "stolen")));
+}
+
 }  // namespace
 
 // Every way a movie has to run script in the page, and to load, reload or replace the
@@ -180,13 +187,15 @@ ZINGBOX_SWF_RECIPE(long_commands) {
                             .fscommand("tried", "long")});
 }
 
-// Loads variables beside itself, from a link beside itself, and from a name that is no
-// valid UTF-8; says on every frame which variables have arrived.
+// Loads the variables of inside.txt beside itself, then reaches for a file outside the
+// program folder by its address: loading its variables, and sending the page there.
+ZINGBOX_SWF_RECIPE(hostile) {
+  return InsideThen(Actions().loadVariables(ZINGBOX_OUTSIDE_FILE_URL, "_root").getURL(ZINGBOX_OUTSIDE_FILE_URL, "_self"));
+}
+
+// The same through a link beside itself, and through a name that is no valid UTF-8.
 ZINGBOX_SWF_RECIPE(wandering_loads) {
-  Actions loads;
-  for (const char* file : {"inside.txt", "leak.txt", "%FF%FE.txt"}) loads.loadVariables(file, "_root");
-  return StepsThenTick({loads},
-                       Actions().append(ReportWhenLoaded("inside", "yes")).append(ReportWhenLoaded("secret", "stolen")));
+  return InsideThen(Actions().loadVariables("leak.txt", "_root").loadVariables("%FF%FE.txt", "_root"));
 }
 
 }  // namespace zingbox::swf

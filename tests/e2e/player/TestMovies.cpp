@@ -93,26 +93,4 @@ ZINGBOX_SWF_RECIPE(endless) {
   return movie;
 }
 
-// Reaches for a file outside the program folder every way a movie can: loading its
-// variables, sending the page there, and running script in the page that fetches it
-// (and, as controls, loads variables from and fetches a file beside it). Then ticks
-// every frame and says which of the two files' variables have arrived.
-ZINGBOX_SWF_RECIPE(hostile) {
-  const std::string fetchBoth =
-      "javascript:fetch('../inside.txt').then(r => r.text()).then(t => window.insideRead = t);"
-      "fetch('" ZINGBOX_OUTSIDE_FILE_URL "').then(r => r.text())"
-      ".then(t => window.outsideRead = t, () => window.outsideRead = 'refused');void 0";
-  return FirstThenEveryFrame(Actions()
-                                 .loadVariables("inside.txt", "_root")
-                                 .loadVariables(ZINGBOX_OUTSIDE_FILE_URL, "_root")
-                                 .getURL(ZINGBOX_OUTSIDE_FILE_URL, "_self")
-                                 .getURL(fetchBoth, ""),
-                             Actions()
-                                 .fscommand("tick", "")
-                                 .when(Actions().getVariable("inside").push("yes").equals(),
-                                       Actions().fscommand("inside", "yes"))
-                                 .when(Actions().getVariable("secret").push("stolen").equals(),
-                                       Actions().fscommand("secret", "stolen")));
-}
-
 }  // namespace zingbox::swf
