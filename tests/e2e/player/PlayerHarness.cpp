@@ -16,6 +16,11 @@
 #include "platform/qt/Twips.h"
 
 namespace zingbox::test {
+namespace {
+
+bool Xdotool(const QStringList& arguments) { return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0; }
+
+}  // namespace
 
 PlayerHarness::PlayerHarness() : player_(new RufflePlayer(&window_)) {
   window_.resize(480, 360);
@@ -94,8 +99,6 @@ bool SameColour(QColor actual, QColor expected, int tolerance) {
          std::abs(actual.green() - expected.green()) <= tolerance &&
          std::abs(actual.blue() - expected.blue()) <= tolerance;
 }
-
-bool Xdotool(const QStringList& arguments) { return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0; }
 
 bool ClickOnDisplay(const QWidget& widget, QPoint local) {
   const QPoint global = widget.mapToGlobal(local);

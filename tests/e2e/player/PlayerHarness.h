@@ -56,6 +56,7 @@ class PlayerHarness {
 
   // Evaluates a JavaScript expression in the player's page and returns it as text.
   QString EvaluateInPage(const QString& expression);
+  // WaitForDrawnFrames on the player's page.
   bool DrawnFrames(int frames);
   // Kills the renderer as the out-of-memory killer would; returns its process id, or 0.
   qint64 KillRenderer();
@@ -69,7 +70,6 @@ class PlayerHarness {
 
 bool SameColour(QColor actual, QColor expected, int tolerance = 3);
 
-bool Xdotool(const QStringList& arguments);
 // Clicks `local` of `widget` with the pointer of the X display.
 bool ClickOnDisplay(const QWidget& widget, QPoint local);
 // Holds `key` down on the X display while `wait` runs, and tells what it gave.
