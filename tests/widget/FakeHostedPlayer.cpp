@@ -37,28 +37,14 @@ void FakeHostedPlayer::SetBGColor(const std::u16string& colour) { Record("BGColo
 void FakeHostedPlayer::Play() { Record("Play"); }
 void FakeHostedPlayer::StopPlay() { Record("StopPlay"); }
 
-void FakeHostedPlayer::SetLeft(float twips) {
-  Record("Left", Number(twips), WidgetCanTake(twips));
-  left = twips;
-  Place();
-}
-void FakeHostedPlayer::SetTop(float twips) {
-  Record("Top", Number(twips), WidgetCanTake(twips));
-  top = twips;
-  Place();
-}
-void FakeHostedPlayer::SetWidth(float twips) {
-  Record("Width", Number(twips), IsSize(twips));
-  width = twips;
-  Place();
-}
-void FakeHostedPlayer::SetHeight(float twips) {
-  Record("Height", Number(twips), IsSize(twips));
-  height = twips;
-  Place();
-}
+void FakeHostedPlayer::SetLeft(float twips) { Place("Left", left, twips, WidgetCanTake(twips)); }
+void FakeHostedPlayer::SetTop(float twips) { Place("Top", top, twips, WidgetCanTake(twips)); }
+void FakeHostedPlayer::SetWidth(float twips) { Place("Width", width, twips, IsSize(twips)); }
+void FakeHostedPlayer::SetHeight(float twips) { Place("Height", height, twips, IsSize(twips)); }
 
-void FakeHostedPlayer::Place() {
+void FakeHostedPlayer::Place(const std::string& operation, float& field, float twips, bool acceptable) {
+  Record(operation, Number(twips), acceptable);
+  field = twips;
   widget_.setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
 }
 

@@ -40,7 +40,8 @@ class FakeHostedPlayer : public HostedPlayer {
  private:
   // Throws RuntimeError 380 instead of recording when the operation is refused.
   void Record(const std::string& operation, const std::string& value = {}, bool acceptable = true);
-  void Place();
+  // Records the operation, stores `twips` in `field` and moves the widget there.
+  void Place(const std::string& operation, float& field, float twips, bool acceptable);
 
   QWidget widget_;
   FSCommandHandler fsCommand_;

@@ -21,11 +21,7 @@ class AppearanceTest : public QObject {
 
   std::unique_ptr<PlayerHarness> harness_;
 
-  void LoadPlain() {
-    harness_->ForgetCommands();
-    harness_->Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("plain.swf")));
-    QVERIFY(harness_->WaitForCommand(QStringLiteral("started"), QStringLiteral("plain")));
-  }
+  void LoadPlain() { QVERIFY(harness_->LoadAndWaitFor("plain.swf", "started", "plain")); }
 
  private slots:
   void initTestCase() { harness_ = std::make_unique<PlayerHarness>(); }

@@ -26,46 +26,41 @@ class ContainmentTest : public QObject {
     planted_.append(link);
   }
 
-  // Plays `movie`, which loads the file beside it and others, and checks that the file
-  // beside it arrives and, for a second of frames after it, nothing else.
-  void ExpectOnlyTheFileBeside(const QString& movie) {
-    PlayerHarness harness;
-    harness.Player().SetMovie(PlayerHarness::MoviePath(movie));
-    QVERIFY(harness.WaitForCommand(QStringLiteral("inside"), QStringLiteral("yes")));
-    QVERIFY(PlayFrames(harness, 30));
-    QCOMPARE(harness.CountOf(QStringLiteral("secret")), 0);
-  }
-
  private slots:
   void initTestCase() {
     const QDir outside(outside_.path());
-    QFile secret(outside.filePath(QStringLiteral("secret.txt")));
+    QFile secret(outside.filePath("secret.txt"));
     QVERIFY(secret.open(QIODevice::WriteOnly));
     secret.write("secret=stolen");
     secret.close();
-    QVERIFY(QFile::copy(QDir(PlayerHarness::ProgramFolder()).filePath(QStringLiteral("wandering_loads.swf")),
-                        outside.filePath(QStringLiteral("kept elsewhere.swf"))));
+    QVERIFY(QFile::copy(QDir(PlayerHarness::ProgramFolder()).filePath("wandering_loads.swf"),
+                        outside.filePath("kept elsewhere.swf")));
 
     PlantLink("leak.txt", secret.fileName());
     // A name that is no valid UTF-8 has no real path that the player could establish.
     PlantLink("\xFF\xFE.txt", secret.fileName());
-    PlantLink("linked.swf", outside.filePath(QStringLiteral("kept elsewhere.swf")));
+    PlantLink("linked.swf", outside.filePath("kept elsewhere.swf"));
   }
 
   void cleanupTestCase() {
     for (const QByteArray& link : std::as_const(planted_)) ::unlink(link.constData());
   }
 
-  void hostileMovieGetsNothingFromOutside() {
-    // Both variable loads are asked for in the same frame; the one beside the movie
-    // arriving shows that loading works, so the other's silence is the refusal.
-    ExpectOnlyTheFileBeside(QStringLiteral("hostile.swf"));
+  // Each movie loads the file beside it and, in the same frame, others: the one beside it
+  // arriving shows that loading works, so the silence of the others is the refusal.
+  void movieGetsOnlyTheFileBesideIt_data() {
+    QTest::addColumn<QString>("movie");
+    QTest::newRow("by address") << "hostile.swf";
+    QTest::newRow("through links in the folder") << "wandering_loads.swf";
+    QTest::newRow("itself linked into the folder") << "linked.swf";
   }
 
-  void linksInTheFolderLeadNowhereOutside() { ExpectOnlyTheFileBeside(QStringLiteral("wandering_loads.swf")); }
-
-  void movieLinkedIntoTheFolderPlaysAndStaysInside() {
-    ExpectOnlyTheFileBeside(QStringLiteral("linked.swf"));
+  void movieGetsOnlyTheFileBesideIt() {
+    QFETCH(QString, movie);
+    PlayerHarness harness;
+    QVERIFY(harness.LoadAndWaitFor(movie, "inside", "yes"));
+    QVERIFY(PlayFrames(harness, FramesPerSecond));
+    QCOMPARE(harness.CountOf("secret"), 0);
   }
 };
 

@@ -36,20 +36,6 @@ class FailureTest : public QObject {
         "document.getElementById('message').hidden ? '' : document.getElementById('message').innerText"));
   }
 
-  void ExpectMessageThenNextLoadPlays(const std::u16string& path, const QString& reason) {
-    harness_->Player().SetMovie(path);
-    QTRY_VERIFY_WITH_TIMEOUT(PageMessage().contains(QString::fromStdU16String(path)), 20000);
-    QVERIFY2(PageMessage().contains(reason), qPrintable(PageMessage()));
-    QCOMPARE(harness_->EvaluateInPage(QStringLiteral("document.querySelectorAll('ruffle-player').length")),
-             QStringLiteral("0"));
-
-    harness_->ForgetCommands();
-    harness_->Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("plain.swf")));
-    QVERIFY(harness_->WaitForCommand(QStringLiteral("started"), QStringLiteral("plain")));
-    QVERIFY(harness_->WaitForPixel({160, 120}, QColor(0x20, 0x40, 0xff)));
-    QCOMPARE(PageMessage(), QString());
-  }
-
  private slots:
   void initTestCase() {
     const QDir program(PlayerHarness::ProgramFolder());
@@ -58,41 +44,35 @@ class FailureTest : public QObject {
     const QByteArray counter = ReadFile(program.filePath(QStringLiteral("counter.swf")));
     QVERIFY(counter.size() > 1000);
     WriteFile(program.filePath(QStringLiteral("truncated.swf")), counter.left(counter.size() / 2));
-    WriteFile(QDir(outside_.path()).filePath(QStringLiteral("plain.swf")),
-              ReadFile(program.filePath(QStringLiteral("plain.swf"))));
+    WriteFile(QDir(outside_.path()).filePath("plain.swf"), ReadFile(program.filePath("plain.swf")));
     harness_ = std::make_unique<PlayerHarness>();
   }
 
   void cleanupTestCase() { harness_.reset(); }
 
-  void missingMovie() {
-    ExpectMessageThenNextLoadPlays(PlayerHarness::MoviePath(QStringLiteral("nowhere.swf")),
-                                   QStringLiteral("does not exist"));
+  void unplayableMovieIsNamedAndTheNextOnePlays_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("reason");
+    const auto inFolder = [](const char* file) { return QString::fromStdU16String(PlayerHarness::MoviePath(file)); };
+    QTest::newRow("missing") << inFolder("nowhere.swf") << "does not exist";
+    QTest::newRow("empty") << inFolder("empty.swf") << "empty";
+    QTest::newRow("no movie") << inFolder("text.swf") << "not a Flash movie";
+    QTest::newRow("truncated") << inFolder("truncated.swf") << "incomplete";
+    QTest::newRow("folder") << inFolder("player") << "folder";
+    QTest::newRow("outside") << QDir(outside_.path()).filePath("plain.swf") << "inside the program folder";
   }
 
-  void emptyFile() {
-    ExpectMessageThenNextLoadPlays(PlayerHarness::MoviePath(QStringLiteral("empty.swf")),
-                                   QStringLiteral("empty"));
-  }
+  void unplayableMovieIsNamedAndTheNextOnePlays() {
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+    harness_->Player().SetMovie(path.toStdU16String());
+    QTRY_VERIFY_WITH_TIMEOUT(PageMessage().contains(path), 20000);
+    QVERIFY2(PageMessage().contains(reason), qPrintable(PageMessage()));
+    QCOMPARE(harness_->EvaluateInPage("document.querySelectorAll('ruffle-player').length"), "0");
 
-  void fileThatIsNoMovie() {
-    ExpectMessageThenNextLoadPlays(PlayerHarness::MoviePath(QStringLiteral("text.swf")),
-                                   QStringLiteral("not a Flash movie"));
-  }
-
-  void truncatedMovie() {
-    ExpectMessageThenNextLoadPlays(PlayerHarness::MoviePath(QStringLiteral("truncated.swf")),
-                                   QStringLiteral("incomplete"));
-  }
-
-  void folderInsteadOfAFile() {
-    ExpectMessageThenNextLoadPlays(PlayerHarness::MoviePath(QStringLiteral("player")),
-                                   QStringLiteral("folder"));
-  }
-
-  void movieOutsideTheProgramFolder() {
-    const QString path = QDir(outside_.path()).filePath(QStringLiteral("plain.swf"));
-    ExpectMessageThenNextLoadPlays(path.toStdU16String(), QStringLiteral("inside the program folder"));
+    QVERIFY(harness_->LoadAndWaitFor("plain.swf", "started", "plain"));
+    QVERIFY(harness_->WaitForPixel({160, 120}, QColor(0x20, 0x40, 0xff)));
+    QCOMPARE(PageMessage(), QString());
   }
 
   void damagedInstallationIsNamed() {

@@ -2,7 +2,6 @@
 // command, and leaves the window answering; command texts that are too long never
 // reach the program.
 #include <QApplication>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -12,19 +11,6 @@
 #include "tests/e2e/player/PlayerHarness.h"
 
 namespace zingbox::test {
-namespace {
-
-const QString Started = QStringLiteral("started");
-
-// Counts the engine elements the page builds from now on, one per movie.
-void CountBuiltMovies(PlayerHarness& harness) {
-  harness.EvaluateInPage(QStringLiteral(
-      "(window.builtMovies = 0, new MutationObserver(changes => changes.forEach(change =>"
-      "  window.builtMovies += change.addedNodes.length)).observe(document.getElementById('stage'),"
-      "  {childList: true}), 'counting')"));
-}
-
-}  // namespace
 
 class FloodTest : public QObject {
   Q_OBJECT
@@ -37,16 +23,19 @@ class FloodTest : public QObject {
     harness.ForwardCommandsTo([&](const std::u16string& command, const std::u16string& args) {
       flash_FSCommand(state, harness.Player(), folder, command, args);
     });
-    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("plain.swf")));
-    QVERIFY(harness.WaitForCommand(Started));
-    CountBuiltMovies(harness);
+    QVERIFY(harness.LoadAndWaitFor("plain.swf", "started"));
+    // Counts the engine elements the page builds from now on, one per movie.
+    harness.EvaluateInPage(
+        "(window.builtMovies = 0, new MutationObserver(changes => changes.forEach(change =>"
+        "  window.builtMovies += change.addedNodes.length)).observe(document.getElementById('stage'),"
+        "  {childList: true}), 'counting')");
 
-    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("flood.swf")));
-    QVERIFY(RunUntil([&] { return harness.CountOf(QStringLiteral("game")) == 5000; }));
-    QVERIFY(harness.WaitForCommand(Started, QStringLiteral("wuzz")));
+    harness.Load("flood.swf");
+    QVERIFY(RunUntil([&] { return harness.CountOf("game") == 5000; }));
+    QVERIFY(harness.WaitForCommand("started", "wuzz"));
     QCOMPARE(state.CurrentGame, 5);
     // The flood itself and a game or two; one per command would be thousands.
-    const int built = harness.EvaluateInPage(QStringLiteral("window.builtMovies")).toInt();
+    const int built = harness.EvaluateInPage("window.builtMovies").toInt();
     QVERIFY2(built >= 2 && built <= 5, qPrintable(QString::number(built)));
   }
 
@@ -56,53 +45,46 @@ class FloodTest : public QObject {
     harness.ForwardCommandsTo([&](const std::u16string& command, const std::u16string& args) {
       if (command == u"game" && args == u"nobody") {
         harness.Player().SetBGColor(u"99cc99");
-        harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("endless_flood.swf")));
+        harness.Load("endless_flood.swf");
       }
     });
-    auto* menu = new QPushButton(QStringLiteral("Menu"), &harness.Window());
+    auto* menu = new QPushButton("Menu", &harness.Window());
     menu->setGeometry(360, 20, 100, 40);
     menu->show();
-    connect(menu, &QPushButton::clicked, this,
-            [&] { harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("menu.swf"))); });
-    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("endless_flood.swf")));
+    connect(menu, &QPushButton::clicked, this, [&] { harness.Load("menu.swf"); });
+    harness.Load("endless_flood.swf");
     QVERIFY(PlayFrames(harness, 10));
 
     // A click on the display, queued behind whatever the flood has sent.
-    const QPoint onButton = menu->mapToGlobal(menu->rect().center());
-    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"),
-                               {QStringLiteral("mousemove"), QString::number(onButton.x()),
-                                QString::number(onButton.y()), QStringLiteral("click"), QStringLiteral("1")}),
-             0);
-    QVERIFY(RunUntil([&] { return harness.CountOf(QStringLiteral("hello")) > 0; }));
+    QVERIFY(ClickOnDisplay(*menu, menu->rect().center()));
+    QVERIFY(RunUntil([&] { return harness.CountOf("hello") > 0; }));
   }
 
   void tooLongCommandTextsNeverArrive() {
     PlayerHarness harness;
-    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("plain.swf")));
-    QVERIFY(harness.WaitForCommand(Started));
+    QVERIFY(harness.LoadAndWaitFor("plain.swf", "started"));
     // Notes the longest message the page sends over the channel.
-    QCOMPARE(harness.EvaluateInPage(QStringLiteral(
+    QCOMPARE(harness.EvaluateInPage(
                  "(() => { const transport = qt.webChannelTransport, send = transport.send.bind(transport);"
                  "  window.longestMessage = 0;"
                  "  transport.send = message => {"
                  "    longestMessage = Math.max(longestMessage, message.length); send(message); };"
-                 "  return 'watching'; })()")),
-             QStringLiteral("watching"));
+                 "  return 'watching'; })()"),
+             "watching");
 
-    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("long_commands.swf")));
-    QVERIFY(harness.WaitForCommand(QStringLiteral("tried"), QStringLiteral("long")));
-    QCOMPARE(harness.LatestArgs(QStringLiteral("longest")).size(), 64 * 1024);
-    QCOMPARE(harness.CountOf(QStringLiteral("too_long")), 0);
-    const int longest = harness.EvaluateInPage(QStringLiteral("longestMessage")).toInt();
+    QVERIFY(harness.LoadAndWaitFor("long_commands.swf", "tried", "long"));
+    QCOMPARE(harness.LatestArgs("longest").size(), 64 * 1024);
+    QCOMPARE(harness.CountOf("too_long"), 0);
+    const int longest = harness.EvaluateInPage("longestMessage").toInt();
     QVERIFY2(longest > 64 * 1024 && longest < 65 * 1024, qPrintable(QString::number(longest)));
 
     // Script past the page's own check meets the program's.
-    harness.EvaluateInPage(QStringLiteral(
+    harness.EvaluateInPage(
         "new QWebChannel(qt.webChannelTransport, channel => {"
         "  channel.objects.bridge.fsCommand('too_long', 'x'.repeat(64 * 1024 + 1));"
-        "  channel.objects.bridge.fsCommand('direct', 'short'); })"));
-    QVERIFY(harness.WaitForCommand(QStringLiteral("direct"), QStringLiteral("short")));
-    QCOMPARE(harness.CountOf(QStringLiteral("too_long")), 0);
+        "  channel.objects.bridge.fsCommand('direct', 'short'); })");
+    QVERIFY(harness.WaitForCommand("direct", "short"));
+    QCOMPARE(harness.CountOf("too_long"), 0);
   }
 };
 

@@ -2,6 +2,7 @@
 // browser's getGamepads() in the page and counts how often the page asks for pads.
 #include <QTest>
 
+#include "tests/e2e/player/MovieFrames.h"
 #include "tests/e2e/player/PlayerHarness.h"
 
 namespace zingbox::test {
@@ -38,64 +39,54 @@ class GamepadTest : public QObject {
 
   std::unique_ptr<PlayerHarness> harness_;
 
-  void LoadPadMovie() {
-    harness_->ForgetCommands();
-    harness_->Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("pad.swf")));
-    QVERIFY(harness_->WaitForCommand(QStringLiteral("started"), QStringLiteral("pad")));
-  }
+  void LoadPadMovie() { QVERIFY(harness_->LoadAndWaitFor("pad.swf", "started", "pad")); }
   QString InPage(const QString& expression) { return harness_->EvaluateInPage("(" + expression + ")"); }
   void Plug(bool plugged) {
-    InPage(QStringLiteral("testPad.plugged = %1, dispatchEvent(new Event('gamepad%2connected'))")
-            .arg(plugged ? "true" : "false", plugged ? "" : "dis"));
+    InPage(QString("testPad.plugged = %1, dispatchEvent(new Event('gamepad%2connected'))")
+               .arg(plugged ? "true" : "false", plugged ? "" : "dis"));
   }
   void Press(int button, bool pressed = true) {
-    InPage(QStringLiteral("testPad.buttons[%1].pressed = %2").arg(button).arg(pressed ? "true" : "false"));
+    InPage(QString("testPad.buttons[%1].pressed = %2").arg(button).arg(pressed ? "true" : "false"));
   }
-  void Tilt(double across, double down) {
-    InPage(QStringLiteral("testPad.axes = [%1, %2, 0, 0]").arg(across).arg(down));
-  }
-  int TimesAsked() { return InPage(QStringLiteral("testPad.asked")).toInt(); }
-  QString Held() const { return harness_->LatestArgs(QStringLiteral("held")); }
-  bool WaitForReports(int count) {
-    const int seen = harness_->CountOf(QStringLiteral("held"));
-    return QTest::qWaitFor([&] { return harness_->CountOf(QStringLiteral("held")) >= seen + count; }, 10000);
-  }
+  void Tilt(double across, double down) { InPage(QString("testPad.axes = [%1, %2, 0, 0]").arg(across).arg(down)); }
+  int TimesAsked() { return InPage("testPad.asked").toInt(); }
+  QString Held() const { return harness_->LatestArgs("held"); }
 
  private slots:
   void initTestCase() {
     harness_ = std::make_unique<PlayerHarness>();
     LoadPadMovie();  // the page is up
-    QCOMPARE(InPage(FakePad), QStringLiteral("true"));
+    QCOMPARE(InPage(FakePad), "true");
   }
   void init() { LoadPadMovie(); }
   void cleanup() {
-    InPage(QStringLiteral("testPad.buttons.forEach(b => b.pressed = false), testPad.axes = [0, 0, 0, 0]"));
+    InPage("testPad.buttons.forEach(b => b.pressed = false), testPad.axes = [0, 0, 0, 0]");
     Plug(false);
   }
   void cleanupTestCase() { harness_.reset(); }
 
   void padWorksFromPluggingToUnplugging() {
     const int before = TimesAsked();
-    QVERIFY(WaitForReports(10));
+    QVERIFY(PlayFrames(*harness_, 10, "held"));
     QCOMPARE(TimesAsked(), before);  // no pad, no asking
     Plug(true);  // while the movie plays
     Press(Right);
     Press(South);
-    QTRY_COMPARE(Held(), QStringLiteral("+Right+Space"));
+    QTRY_COMPARE(Held(), "+Right+Space");
     Plug(false);
     QTRY_COMPARE(Held(), QString());  // nothing stays held
     const int afterUnplugging = TimesAsked();
-    QVERIFY(WaitForReports(10));
+    QVERIFY(PlayFrames(*harness_, 10, "held"));
     QCOMPARE(TimesAsked(), afterUnplugging);  // and the asking has stopped
   }
 
   void listensForPadsOnlyWhilePlaying() {
-    const QString listening = QStringLiteral("testPad.listeners.size > 0");
-    QCOMPARE(InPage(listening), QStringLiteral("true"));
+    const QString listening = "testPad.listeners.size > 0";
+    QCOMPARE(InPage(listening), "true");
     harness_->Player().StopPlay();
-    QTRY_COMPARE(InPage(listening), QStringLiteral("false"));
+    QTRY_COMPARE(InPage(listening), "false");
     harness_->Player().Play();
-    QTRY_COMPARE(InPage(listening), QStringLiteral("true"));
+    QTRY_COMPARE(InPage(listening), "true");
   }
 
   void buttonsPressKeysUntilReleased_data() {
@@ -124,11 +115,11 @@ class GamepadTest : public QObject {
   void leftStickPastHalfWayActsAsTheDpad() {
     Plug(true);
     Tilt(0.8, 0);
-    QTRY_COMPARE(Held(), QStringLiteral("+Right"));
+    QTRY_COMPARE(Held(), "+Right");
     Tilt(0.3, -0.2);
     QTRY_COMPARE(Held(), QString());
     Tilt(-0.6, 0.9);
-    QTRY_COMPARE(Held(), QStringLiteral("+Left+Down"));
+    QTRY_COMPARE(Held(), "+Left+Down");
   }
 };
 

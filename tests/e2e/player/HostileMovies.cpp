@@ -15,10 +15,10 @@ constexpr Stage SmallStage = {
     .width = 320, .height = 240, .frameRate = 30, .background = Color::rgb(0x203040), .version = 8};
 constexpr int FloodSize = 5000;
 
-// Runs `steps` `framesApart` frames apart, so that no navigation cuts short the one
-// before; then runs `everyFrame` and ticks on every frame for ever.
-Movie StepsThenTick(const std::vector<Actions>& steps, const Actions& everyFrame = Actions(), int framesApart = 1) {
-  Movie movie(SmallStage);
+// Runs `steps` on `movie` `framesApart` frames apart, so that no navigation cuts short the
+// one before; then runs `everyFrame` and ticks on every frame for ever.
+Movie StepsThenTick(const std::vector<Actions>& steps, const Actions& everyFrame = Actions(), int framesApart = 1,
+                    Movie movie = Movie(SmallStage)) {
   Timeline& frames = movie.timeline();
   for (const Actions& step : steps) {
     frames.actions(step).showFrame();
@@ -59,6 +59,13 @@ Actions Repeat(int count, const Actions& body) {
 // Reports ("name", "value") on every frame in which the loaded variable `name` holds it.
 Actions ReportWhenLoaded(const char* name, const char* value) {
   return Actions().when(Actions().getVariable(name).push(value).equals(), Actions().fscommand(name, value));
+}
+
+// Loads the variables beside itself (inside=yes), then runs `elsewhere`; says on every
+// frame which of those and of the outside file's (secret=stolen) have arrived.
+Movie InsideThen(const Actions& elsewhere) {
+  return StepsThenTick({Actions().loadVariables("inside.txt", "_root").append(elsewhere)},
+                       Actions().append(ReportWhenLoaded("inside", "yes")).append(ReportWhenLoaded("secret", "stolen")));
 }
 
 }  // namespace
@@ -117,17 +124,11 @@ ZINGBOX_SWF_RECIPE(canary) {
       .fscommand("tried", "network");
 
   Movie movie(SmallStage);
-  const CharacterId holder = movie.defineSprite(Timeline().showFrame());
-  movie.timeline().place(1, holder, {.name = "holder"});
-  movie.timeline().actions(Actions().loadVariables("canary.txt", "_root")).showFrame();
-  movie.timeline().showFrame();
-  movie.timeline()
-      .actions(Actions().when(Actions().getVariable("ready").push("1").equals().logicalNot(), Actions().gotoAndPlay(2)))
-      .showFrame();
-  movie.timeline().actions(routes).showFrame();
-  movie.timeline().actions(Actions().fscommand("tick", "")).showFrame();
-  movie.timeline().actions(Actions().gotoAndPlay(5)).showFrame();
-  return movie;
+  movie.timeline().place(1, movie.defineSprite(Timeline().showFrame()), {.name = "holder"});
+  const Actions untilReady =
+      Actions().when(Actions().getVariable("ready").push("1").equals().logicalNot(), Actions().gotoAndPlay(2));
+  return StepsThenTick({Actions().loadVariables("canary.txt", "_root"), Actions(), untilReady, routes}, Actions(), 1,
+                       std::move(movie));
 }
 
 // Asks for a web page on every frame, whoever is watching, by every kind of target.
@@ -161,14 +162,9 @@ ZINGBOX_SWF_RECIPE(clicked_links) {
   Movie movie(SmallStage);
   const CharacterId plate = movie.defineShape(Shape().rectangle({0, 0, 320, 240}, Color::rgb(0x306030)));
   movie.timeline().place(1, movie.defineButton(Button().show(AllButtonStates, plate).onRelease(onRelease)));
-  movie.timeline().actions(Actions().setVariable("clicks", Actions().push(0.0))).showFrame();
-  movie.timeline()
-      .actions(Actions()
-                   .when(Actions().keyIsDown(KeyCode::Space), Actions().getURL("https://zingbox.invalid/key", "_blank"))
-                   .fscommand("tick", ""))
-      .showFrame();
-  movie.timeline().actions(Actions().gotoAndPlay(2)).showFrame();
-  return movie;
+  const Actions whileSpaceHeld =
+      Actions().when(Actions().keyIsDown(KeyCode::Space), Actions().getURL("https://zingbox.invalid/key", "_blank"));
+  return StepsThenTick({Actions().setVariable("clicks", Actions().push(0.0))}, whileSpaceHeld, 1, std::move(movie));
 }
 
 // Thousands of game commands in its first frame, as a menu gone wrong would send them.
@@ -191,13 +187,15 @@ ZINGBOX_SWF_RECIPE(long_commands) {
                             .fscommand("tried", "long")});
 }
 
-// Loads variables beside itself, from a link beside itself, and from a name that is no
-// valid UTF-8; says on every frame which variables have arrived.
+// Loads the variables of inside.txt beside itself, then reaches for a file outside the
+// program folder by its address: loading its variables, and sending the page there.
+ZINGBOX_SWF_RECIPE(hostile) {
+  return InsideThen(Actions().loadVariables(ZINGBOX_OUTSIDE_FILE_URL, "_root").getURL(ZINGBOX_OUTSIDE_FILE_URL, "_self"));
+}
+
+// The same through a link beside itself, and through a name that is no valid UTF-8.
 ZINGBOX_SWF_RECIPE(wandering_loads) {
-  Actions loads;
-  for (const char* file : {"inside.txt", "leak.txt", "%FF%FE.txt"}) loads.loadVariables(file, "_root");
-  return StepsThenTick({loads},
-                       Actions().append(ReportWhenLoaded("inside", "yes")).append(ReportWhenLoaded("secret", "stolen")));
+  return InsideThen(Actions().loadVariables("leak.txt", "_root").loadVariables("%FF%FE.txt", "_root"));
 }
 
 }  // namespace zingbox::swf

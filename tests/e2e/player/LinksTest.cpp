@@ -2,49 +2,23 @@
 // shortly after the user's own click or key press on the movie, one per input; other
 // addresses go nowhere, and the page stays where it is.
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/e2e/player/FakeOpener.h"
 #include "tests/e2e/player/MovieFrames.h"
 #include "tests/e2e/player/PlayerHarness.h"
 
 namespace zingbox::test {
-namespace {
-
-const QString Tick = QStringLiteral("tick");
-constexpr int TwoSecondsOfFrames = 60;  // the movies play at 30 frames a second
-
-}  // namespace
 
 class LinksTest : public QObject {
   Q_OBJECT
 
-  // The stand-in opener lives in a folder whose name holds a blank, as some PATHs do.
-  QTemporaryDir fakeOpener_{QDir::temp().filePath(QStringLiteral("zingbox opener XXXXXX"))};
-  QTemporaryDir requests_;
+  FakeOpener opener_;
   std::unique_ptr<PlayerHarness> harness_;
 
-  // The arguments the stand-in opener was started with, in no particular order.
-  QStringList OpenedAddresses() const {
-    QStringList addresses;
-    const QDir folder(requests_.path());
-    for (const QString& name : folder.entryList(QDir::Files)) {
-      QFile request(folder.filePath(name));
-      if (request.open(QIODevice::ReadOnly)) addresses.append(QString::fromUtf8(request.readAll()));
-    }
-    addresses.sort();
-    return addresses;
-  }
-
   void Play(const QString& movie) {
-    harness_->ForgetCommands();
-    harness_->Player().SetMovie(PlayerHarness::MoviePath(movie));
-    QVERIFY(harness_->WaitForCommand(Tick));
-    QDir(requests_.path()).removeRecursively();
-    QDir().mkpath(requests_.path());
+    QVERIFY(harness_->LoadAndWaitFor(movie, QStringLiteral("tick")));
+    opener_.Forget();
   }
 
   void ClickTheMovie() { QTest::mouseClick(harness_->Player().focusProxy(), Qt::LeftButton, {}, {160, 120}); }
@@ -55,42 +29,30 @@ class LinksTest : public QObject {
     ClickTheMovie();
     const QString clicked = QString::number(clicks);
     QVERIFY(RunUntil([&] { return harness_->LatestArgs(QStringLiteral("clicked")) == clicked; }));
-    RunUntil([&] { return OpenedAddresses() == expected; });
-    QCOMPARE(OpenedAddresses(), expected);
+    RunUntil([&] { return opener_.Addresses() == expected; });
+    QCOMPARE(opener_.Addresses(), expected);
   }
 
  private slots:
   void initTestCase() {
-    // Each call leaves a file holding its one argument.
-    QFile script(QDir(fakeOpener_.path()).filePath(QStringLiteral("xdg-open")));
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\n[ $# = 1 ] && printf '%s' \"$1\" > \"%1/request.$$\"\n")
-                     .arg(requests_.path())
-                     .toUtf8());
-    script.close();
-    script.setPermissions(QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
-    qputenv("PATH", (fakeOpener_.path() + QLatin1Char(':') + qEnvironmentVariable("PATH")).toUtf8());
-
+    QVERIFY(opener_.Install());
     harness_ = std::make_unique<PlayerHarness>();
-    // Without a window manager the X input focus has to be given to the window directly.
-    harness_->Window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&harness_->Window()));
-    harness_->Player().setFocus();
+    QVERIFY(harness_->TakeKeyboard());
   }
 
   void cleanupTestCase() { harness_.reset(); }
 
   void linksNobodyAskedForGoNowhere() {
     Play(QStringLiteral("nagging_links.swf"));
-    QVERIFY(PlayFrames(*harness_, TwoSecondsOfFrames));
-    QCOMPARE(OpenedAddresses(), QStringList());
+    QVERIFY(PlayFrames(*harness_, 2 * FramesPerSecond));
+    QCOMPARE(opener_.Addresses(), QStringList());
 
     // A click lets one of them out, and only one, though the movie asks on every frame.
     ClickTheMovie();
-    QVERIFY(RunUntil([&] { return !OpenedAddresses().isEmpty(); }));
-    QVERIFY(OpenedAddresses().front().startsWith(QStringLiteral("https://zingbox.invalid/nag?")));
-    QVERIFY(PlayFrames(*harness_, TwoSecondsOfFrames));
-    QCOMPARE(OpenedAddresses().size(), 1);
+    QVERIFY(RunUntil([&] { return !opener_.Addresses().isEmpty(); }));
+    QVERIFY(opener_.Addresses().front().startsWith(QStringLiteral("https://zingbox.invalid/nag?")));
+    QVERIFY(PlayFrames(*harness_, 2 * FramesPerSecond));
+    QCOMPARE(opener_.Addresses().size(), 1);
   }
 
   void eachClickOpensOneWebOrMailAddress() {
@@ -101,15 +63,13 @@ class LinksTest : public QObject {
     QStringList expected = {QStringLiteral(
         "mailto:friend@zingbox.invalid?subject=Try%20this&cc=copy@zingbox.invalid&body=Line%0Atwo")};
     ClickAndExpect(1, expected);
-    // Two pages asked for at once.
-    expected.prepend(QStringLiteral("https://zingbox.invalid/new-window?one"));
+    expected.prepend(QStringLiteral("https://zingbox.invalid/new-window?one"));  // of two at once
     ClickAndExpect(2, expected);
-    // A page in place of the player's.
     expected.prepend(QStringLiteral("http://zingbox.invalid/in-place"));
     ClickAndExpect(3, expected);
 
-    QVERIFY(PlayFrames(*harness_, TwoSecondsOfFrames));
-    QCOMPARE(OpenedAddresses(), expected);
+    QVERIFY(PlayFrames(*harness_, 2 * FramesPerSecond));
+    QCOMPARE(opener_.Addresses(), expected);
     QCOMPARE(harness_->EvaluateInPage(QStringLiteral("window.scriptRan")), QStringLiteral("undefined"));
     QCOMPARE(harness_->Player().url(), hostPage);
   }
@@ -117,11 +77,8 @@ class LinksTest : public QObject {
   void aKeyPressOpensOneAddress() {
     Play(QStringLiteral("clicked_links.swf"));
     // Held for many frames, while the movie asks on each of them.
-    QVERIFY(QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("keydown"), QStringLiteral("space")}) == 0);
-    const bool played = PlayFrames(*harness_, TwoSecondsOfFrames);
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("keyup"), QStringLiteral("space")});
-    QVERIFY(played);
-    QCOMPARE(OpenedAddresses(), QStringList{QStringLiteral("https://zingbox.invalid/key")});
+    QVERIFY(WhileKeyHeld("space", [&] { return PlayFrames(*harness_, 2 * FramesPerSecond); }));
+    QCOMPARE(opener_.Addresses(), QStringList{QStringLiteral("https://zingbox.invalid/key")});
   }
 };
 

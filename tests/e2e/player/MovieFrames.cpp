@@ -1,6 +1,7 @@
 #include "tests/e2e/player/MovieFrames.h"
 
 #include <QEventLoop>
+#include <QTest>
 #include <QTimer>
 
 namespace zingbox::test {
@@ -35,6 +36,23 @@ bool CountsOnFromOne(const std::vector<int>& numbers) {
   for (std::size_t i = 0; i < numbers.size(); ++i)
     if (numbers[i] != static_cast<int>(i) + 1) return false;
   return !numbers.empty();
+}
+
+void ExpectStopPlayHoldsThenPlayGoesOn(PlayerHarness& harness) {
+  harness.Player().StopPlay();
+  QVERIFY(harness.DrawnFrames(10));  // a report on its way lands
+  const int stoppedAt = harness.LatestArgs("frame").toInt();
+  QVERIFY(harness.DrawnFrames(60));
+  QCOMPARE(harness.LatestArgs("frame").toInt(), stoppedAt);
+  harness.Player().Play();
+  QVERIFY(harness.WaitForCommand("frame", QString::number(stoppedAt + 3)));
+}
+
+void ExpectHeldAtItsFirstFrame(PlayerHarness& harness) {
+  QTRY_COMPARE_WITH_TIMEOUT(
+      harness.EvaluateInPage("document.querySelector('ruffle-player')?.ruffle().metadata?.numFrames"), "900", 20000);
+  QVERIFY(harness.DrawnFrames(60));
+  QVERIFY(Reported(harness, "frame").size() <= 1);
 }
 
 }  // namespace zingbox::test

@@ -14,6 +14,9 @@ namespace zingbox::test {
 // not hold the page up.
 bool RunUntil(const std::function<bool()>& done, int timeoutMs = 20000);
 
+// The frame rate of every test movie.
+constexpr int FramesPerSecond = 30;
+
 // Waits until the playing movie has sent `command` `frames` times more: a wait measured
 // in rendered frames, for checks that something did not happen.
 bool PlayFrames(PlayerHarness& harness, int frames, const QString& command = QStringLiteral("tick"));
@@ -23,5 +26,12 @@ std::vector<int> Reported(const PlayerHarness& harness, const QString& command);
 
 // Whether `numbers` run 1, 2, 3, ... with none left out.
 bool CountsOnFromOne(const std::vector<int>& numbers);
+
+// Checks that StopPlay holds the playing counter.swf for the time of 30 frames and that
+// Play goes on from where it stopped.
+void ExpectStopPlayHoldsThenPlayGoesOn(PlayerHarness& harness);
+
+// Checks that counter.swf, once loaded, stays at its first frame for the time of 30 frames.
+void ExpectHeldAtItsFirstFrame(PlayerHarness& harness);
 
 }  // namespace zingbox::test

@@ -2,8 +2,8 @@
 // nothing from a movie that tries every route it has, nor from script run in the page.
 #include <QApplication>
 #include <QDir>
-#include <QNetworkDatagram>
 #include <QFile>
+#include <QNetworkDatagram>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -13,41 +13,28 @@
 #include "tests/e2e/player/PlayerHarness.h"
 
 namespace zingbox::test {
-namespace {
-
-constexpr int TenSecondsOfFrames = 300;  // the movies play at 30 frames a second
-
-}  // namespace
 
 class NetworkTest : public QObject {
   Q_OBJECT
 
-  // Listen on the loopback only, for as long as this test runs.
   QTcpServer tcp_;
   QUdpSocket udp_;
   QStringList heard_;
-
-  void Listen() {
-    connect(&tcp_, &QTcpServer::newConnection, this, [this] {
-      while (QTcpSocket* connection = tcp_.nextPendingConnection()) {
-        heard_.append(QStringLiteral("TCP connection"));
-        connection->close();
-        connection->deleteLater();
-      }
-    });
-    connect(&udp_, &QUdpSocket::readyRead, this, [this] {
-      while (udp_.hasPendingDatagrams()) {
-        udp_.receiveDatagram();
-        heard_.append(QStringLiteral("UDP datagram"));
-      }
-    });
-  }
 
  private slots:
   void initTestCase() {
     QVERIFY(tcp_.listen(QHostAddress::LocalHost));
     QVERIFY(udp_.bind(QHostAddress::AnyIPv4));
-    Listen();
+    connect(&tcp_, &QTcpServer::newConnection, this, [this] {
+      while (QTcpSocket* connection = tcp_.nextPendingConnection()) {
+        heard_.append("TCP connection");
+        connection->close();
+        connection->deleteLater();
+      }
+    });
+    connect(&udp_, &QUdpSocket::readyRead, this, [this] {
+      while (udp_.hasPendingDatagrams()) heard_.append(QString::fromUtf8(udp_.receiveDatagram().data()));
+    });
 
     // The listeners hear what does arrive.
     QTcpSocket probe;
@@ -56,24 +43,22 @@ class NetworkTest : public QObject {
     QTRY_COMPARE(heard_.size(), 2);
     heard_.clear();
 
-    QFile ports(QDir(PlayerHarness::ProgramFolder()).filePath(QStringLiteral("canary.txt")));
+    QFile ports(QDir(PlayerHarness::ProgramFolder()).filePath("canary.txt"));
     QVERIFY(ports.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ports.write(QStringLiteral("tcp=%1&udp=%2&ready=1").arg(tcp_.serverPort()).arg(udp_.localPort()).toUtf8());
   }
 
   void movieReachesNothingByAnyRoute() {
     PlayerHarness harness;
-    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("canary.swf")));
-    QVERIFY(harness.WaitForCommand(QStringLiteral("tried"), QStringLiteral("network")));
-    QVERIFY(PlayFrames(harness, TenSecondsOfFrames));
+    QVERIFY(harness.LoadAndWaitFor("canary.swf", "tried", "network"));
+    QVERIFY(PlayFrames(harness, 10 * FramesPerSecond));
     QCOMPARE(heard_, QStringList());
   }
 
   void scriptInThePageReachesNothingEither() {
     // As if script had got into the page after all: the page's own ways out stay shut.
     PlayerHarness harness;
-    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("counter.swf")));
-    QVERIFY(harness.WaitForCommand(QStringLiteral("frame")));
+    QVERIFY(harness.LoadAndWaitFor("counter.swf", "frame"));
     const QString tries = QStringLiteral(
         "[() => fetch('http://%1/fetch').catch(() => 0),"
         " () => new WebSocket('ws://%1/ws'),"
@@ -88,8 +73,8 @@ class NetworkTest : public QObject {
         "].map(route => { try { route(); return 'tried'; } catch (e) { return e.name; } })")
                               .arg(QStringLiteral("127.0.0.1:%1").arg(tcp_.serverPort()))
                               .arg(udp_.localPort());
-    QCOMPARE(harness.EvaluateInPage(tries), QStringLiteral("tried,").repeated(8) + QStringLiteral("tried"));
-    QVERIFY(PlayFrames(harness, TenSecondsOfFrames, QStringLiteral("frame")));
+    QCOMPARE(harness.EvaluateInPage(tries), QStringLiteral("tried,").repeated(8) + "tried");
+    QVERIFY(PlayFrames(harness, 10 * FramesPerSecond, "frame"));
     QCOMPARE(heard_, QStringList());
   }
 };

@@ -1,8 +1,11 @@
 #include "tests/e2e/player/PlayerHarness.h"
 
+#include <signal.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QProcess>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -13,6 +16,11 @@
 #include "platform/qt/Twips.h"
 
 namespace zingbox::test {
+namespace {
+
+bool Xdotool(const QStringList& arguments) { return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0; }
+
+}  // namespace
 
 PlayerHarness::PlayerHarness() : player_(new RufflePlayer(&window_)) {
   window_.resize(480, 360);
@@ -32,6 +40,19 @@ QString PlayerHarness::ProgramFolder() { return QCoreApplication::applicationDir
 
 std::u16string PlayerHarness::MoviePath(const QString& file) {
   return (ProgramFolder() + QLatin1Char('\\') + file).toStdU16String();
+}
+
+bool PlayerHarness::LoadAndWaitFor(const QString& file, const QString& command, const QString& args) {
+  ForgetCommands();
+  Load(file);
+  return WaitForCommand(command, args);
+}
+
+bool PlayerHarness::TakeKeyboard() {
+  window_.activateWindow();
+  if (!QTest::qWaitForWindowActive(&window_)) return false;
+  player_->setFocus();
+  return true;
 }
 
 bool PlayerHarness::WaitForCommand(const QString& command, const QString& args, int timeoutMs) {
@@ -65,12 +86,31 @@ QString PlayerHarness::EvaluateInPage(const QString& expression) {
   return Evaluate(*player_->page(), expression, QWebEngineScript::MainWorld);
 }
 
-bool SameColour(QColor actual, QColor expected) {
-  // The canvas renderer may round a channel by a step or two.
-  constexpr int tolerance = 3;
+bool PlayerHarness::DrawnFrames(int frames) { return WaitForDrawnFrames(*player_->page(), frames); }
+
+qint64 PlayerHarness::KillRenderer() {
+  const qint64 pid = player_->page()->renderProcessPid();
+  return pid > 0 && ::kill(static_cast<pid_t>(pid), SIGKILL) == 0 ? pid : 0;
+}
+
+// The canvas renderer may round a channel by a step or two.
+bool SameColour(QColor actual, QColor expected, int tolerance) {
   return std::abs(actual.red() - expected.red()) <= tolerance &&
          std::abs(actual.green() - expected.green()) <= tolerance &&
          std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+bool ClickOnDisplay(const QWidget& widget, QPoint local) {
+  const QPoint global = widget.mapToGlobal(local);
+  return Xdotool({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
+                  QStringLiteral("click"), QStringLiteral("1")});
+}
+
+bool WhileKeyHeld(const QString& key, const std::function<bool()>& wait) {
+  if (!Xdotool({QStringLiteral("keydown"), key})) return false;
+  const bool gave = wait();
+  Xdotool({QStringLiteral("keyup"), key});
+  return gave;
 }
 
 QString Evaluate(QWebEnginePage& page, const QString& expression, quint32 world) {

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,6 +33,11 @@ class PlayerHarness {
   // "<program folder>\<file>", the way the shell forms a movie path.
   static std::u16string MoviePath(const QString& file);
   static QString ProgramFolder();
+  void Load(const QString& file) { player_->SetMovie(MoviePath(file)); }
+  // Forgets the commands so far, loads `file` and waits for its `command`, as WaitForCommand.
+  bool LoadAndWaitFor(const QString& file, const QString& command, const QString& args = QString());
+  // Gives the window the X input focus, which no window manager does here, and the player the keys.
+  bool TakeKeyboard();
 
   // Passes each FSCommand on to `handler` as well, after recording it.
   void ForwardCommandsTo(MoviePlayer::FSCommandHandler handler) { forward_ = std::move(handler); }
@@ -50,6 +56,10 @@ class PlayerHarness {
 
   // Evaluates a JavaScript expression in the player's page and returns it as text.
   QString EvaluateInPage(const QString& expression);
+  // WaitForDrawnFrames on the player's page.
+  bool DrawnFrames(int frames);
+  // Kills the renderer as the out-of-memory killer would; returns its process id, or 0.
+  qint64 KillRenderer();
 
  private:
   QWidget window_;
@@ -58,7 +68,12 @@ class PlayerHarness {
   MoviePlayer::FSCommandHandler forward_;
 };
 
-bool SameColour(QColor actual, QColor expected);
+bool SameColour(QColor actual, QColor expected, int tolerance = 3);
+
+// Clicks `local` of `widget` with the pointer of the X display.
+bool ClickOnDisplay(const QWidget& widget, QPoint local);
+// Holds `key` down on the X display while `wait` runs, and tells what it gave.
+bool WhileKeyHeld(const QString& key, const std::function<bool()>& wait);
 
 // Evaluates a JavaScript expression in `world` of the page and returns it as text.
 QString Evaluate(QWebEnginePage& page, const QString& expression, quint32 world);

@@ -1,7 +1,6 @@
 // No text that a movie brings runs as script in the player page; the page is loaded once
 // and stays, whatever the movie asks for; and it never shows a dialog.
 #include <QApplication>
-#include <QDir>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineLoadingInfo>
@@ -11,15 +10,6 @@
 #include "tests/e2e/player/PlayerHarness.h"
 
 namespace zingbox::test {
-namespace {
-
-const QString Started = QStringLiteral("started");
-
-QUrl HostPage() {
-  return QUrl::fromLocalFile(QDir(PlayerHarness::ProgramFolder()).filePath(QStringLiteral("player/player.html")));
-}
-
-}  // namespace
 
 class ScriptTest : public QObject {
   Q_OBJECT
@@ -32,29 +22,25 @@ class ScriptTest : public QObject {
             [&](const QWebEngineLoadingInfo& loading) {
               if (loading.status() == QWebEngineLoadingInfo::LoadSucceededStatus) ++pageLoads;
             });
-    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("plain.swf")));
-    QVERIFY(harness.WaitForCommand(Started));
+    QVERIFY(harness.LoadAndWaitFor("plain.swf", "started"));
     QCOMPARE(pageLoads, 1);
-    harness.EvaluateInPage(QStringLiteral("window.document.hostDocument = 'original'"));
+    harness.EvaluateInPage("window.document.hostDocument = 'original'");
+    const QUrl hostPage = QUrl::fromLocalFile(PlayerHarness::ProgramFolder() + "/player/player.html");
 
-    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("script_routes.swf")));
+    harness.Load("script_routes.swf");
     // Then a second of frames: long enough for any refused load or script to have shown.
     // A page loaded afresh would have ended the movie, so count the loads first.
-    const bool playedOn = RunUntil([&] { return harness.CountOf(QStringLiteral("tried")) > 0; }) &&
-                          PlayFrames(harness, 30);
+    const bool playedOn = RunUntil([&] { return harness.CountOf("tried") > 0; }) && PlayFrames(harness, FramesPerSecond);
     QCOMPARE(pageLoads, 1);
     QVERIFY(playedOn);
 
-    QCOMPARE(harness.EvaluateInPage(QStringLiteral("window.scriptRan")), QStringLiteral("undefined"));
-    QVERIFY(harness.WaitForCommand(QStringLiteral("eval")));
-    QCOMPARE(harness.LatestArgs(QStringLiteral("eval")), QStringLiteral("undefined"));
-    QCOMPARE(harness.EvaluateInPage(QStringLiteral("document.hostDocument")), QStringLiteral("original"));
-    QCOMPARE(harness.EvaluateInPage(QStringLiteral("location.href")), HostPage().toString(QUrl::FullyEncoded));
-    QCOMPARE(harness.Player().url(), HostPage());
-
-    harness.ForgetCommands();
-    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("plain.swf")));
-    QVERIFY(harness.WaitForCommand(Started, QStringLiteral("plain")));
+    QCOMPARE(harness.EvaluateInPage("window.scriptRan"), "undefined");
+    QVERIFY(harness.WaitForCommand("eval"));
+    QCOMPARE(harness.LatestArgs("eval"), "undefined");
+    QCOMPARE(harness.EvaluateInPage("document.hostDocument"), "original");
+    QCOMPARE(harness.EvaluateInPage("location.href"), hostPage.toString(QUrl::FullyEncoded));
+    QCOMPARE(harness.Player().url(), hostPage);
+    QVERIFY(harness.LoadAndWaitFor("plain.swf", "started", "plain"));
   }
 
   void pageShowsNoDialog() {
@@ -69,21 +55,19 @@ class ScriptTest : public QObject {
       }
     });
     closer.start(20);
-    harness.Player().SetMovie(PlayerHarness::MoviePath(QStringLiteral("plain.swf")));
-    QVERIFY(harness.WaitForCommand(Started));
+    QVERIFY(harness.LoadAndWaitFor("plain.swf", "started"));
 
-    QCOMPARE(harness.EvaluateInPage(QStringLiteral("[alert('a'), confirm('b'), prompt('c', 'd')].join('|')")),
-             QStringLiteral("|false|"));
+    QCOMPARE(harness.EvaluateInPage("[alert('a'), confirm('b'), prompt('c', 'd')].join('|')"), "|false|");
     // The leave-page question is asked only once the user has touched the page.
     const auto touchPage = [&] {
       QTest::mouseClick(harness.Player().focusProxy(), Qt::LeftButton, {}, QPoint(100, 100));
-      return harness.EvaluateInPage(QStringLiteral("navigator.userActivation.hasBeenActive")) == QLatin1String("true");
+      return harness.EvaluateInPage("navigator.userActivation.hasBeenActive") == "true";
     };
     QTRY_VERIFY(touchPage());
-    harness.EvaluateInPage(QStringLiteral("onbeforeunload = event => { event.preventDefault(); return 'stay'; }"));
+    harness.EvaluateInPage("onbeforeunload = event => { event.preventDefault(); return 'stay'; }");
     harness.Player().page()->triggerAction(QWebEnginePage::Reload);
     // The question would hold up the page's script, so this answer comes after it.
-    QCOMPARE(harness.EvaluateInPage(QStringLiteral("document.readyState")), QStringLiteral("complete"));
+    QCOMPARE(harness.EvaluateInPage("document.readyState"), "complete");
     QCOMPARE(shown, QStringList());
   }
 };

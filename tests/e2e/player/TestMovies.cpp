@@ -1,6 +1,7 @@
 // The movies the player's end-to-end tests play. Each reports what it does through
 // fscommand, so a test can wait on the movie itself rather than on the clock.
 #include <string>
+#include <utility>
 
 #include "tools/swfkit/Recipe.h"
 
@@ -15,6 +16,14 @@ Movie FrameCounter(const char* command) {
   Movie movie(SmallStage);
   for (int frame = 1; frame <= CounterFrames; ++frame)
     movie.timeline().actions(Actions().fscommand(command, std::to_string(frame))).showFrame();
+  return movie;
+}
+
+// Runs `first` in its first frame, then `everyFrame` on every frame for ever.
+Movie FirstThenEveryFrame(const Actions& first, const Actions& everyFrame) {
+  Movie movie(SmallStage);
+  movie.timeline().actions(first).showFrame().actions(everyFrame).showFrame();
+  movie.timeline().actions(Actions().gotoAndPlay(2)).showFrame();
   return movie;
 }
 
@@ -56,43 +65,31 @@ ZINGBOX_SWF_RECIPE(plain) {
 
 // Reports each frame in which the right arrow key is held down.
 ZINGBOX_SWF_RECIPE(keys) {
-  Movie movie(SmallStage);
-  movie.timeline()
-      .actions(Actions().fscommand("started", "keys"))
-      .showFrame()
-      .actions(Actions().when(Actions().keyIsDown(KeyCode::Right), Actions().fscommand("key", "right")))
-      .showFrame()
-      .actions(Actions().gotoAndPlay(2))
-      .showFrame();
-  return movie;
+  return FirstThenEveryFrame(Actions().fscommand("started", "keys"),
+                             Actions().when(Actions().keyIsDown(KeyCode::Right), Actions().fscommand("key", "right")));
 }
 
-// Reaches for a file outside the program folder every way a movie can: loading its
-// variables, sending the page there, and running script in the page that fetches it
-// (and, as controls, loads variables from and fetches a file beside it). Then ticks
-// every frame and says which of the two files' variables have arrived.
-ZINGBOX_SWF_RECIPE(hostile) {
+// Says which of the keys a pad can press are held down, every other frame: ("held",
+// "+Right+Enter"), or ("held", "") when none is.
+ZINGBOX_SWF_RECIPE(pad) {
+  const std::pair<KeyCode, const char*> keys[] = {
+      {KeyCode::Left, "+Left"},   {KeyCode::Right, "+Right"},     {KeyCode::Up, "+Up"},
+      {KeyCode::Down, "+Down"},   {KeyCode::Space, "+Space"},     {KeyCode::Enter, "+Enter"},
+      {KeyCode::Shift, "+Shift"}, {KeyCode::Control, "+Control"}};
+  Actions report = Actions().setVariable("held", Actions().push(""));
+  for (const auto& [key, name] : keys)
+    report.when(Actions().keyIsDown(key), Actions().setVariable("held", Actions().getVariable("held").push(name).add()));
+  report.fscommand("held", Actions().getVariable("held"));
+  return FirstThenEveryFrame(Actions().fscommand("started", "pad"), report);
+}
+
+// Says it is about to loop, then runs a script that never ends.
+ZINGBOX_SWF_RECIPE(endless) {
+  Actions forever = Actions().fscommand("looping", "");
+  const Label top = forever.newLabel();
+  forever.mark(top).jump(top);
   Movie movie(SmallStage);
-  const std::string fetchBoth =
-      "javascript:fetch('../inside.txt').then(r => r.text()).then(t => window.insideRead = t);"
-      "fetch('" ZINGBOX_OUTSIDE_FILE_URL "').then(r => r.text())"
-      ".then(t => window.outsideRead = t, () => window.outsideRead = 'refused');void 0";
-  movie.timeline()
-      .actions(Actions()
-                   .loadVariables("inside.txt", "_root")
-                   .loadVariables(ZINGBOX_OUTSIDE_FILE_URL, "_root")
-                   .getURL(ZINGBOX_OUTSIDE_FILE_URL, "_self")
-                   .getURL(fetchBoth, ""))
-      .showFrame()
-      .actions(Actions()
-                   .fscommand("tick", "")
-                   .when(Actions().getVariable("inside").push("yes").equals(),
-                         Actions().fscommand("inside", "yes"))
-                   .when(Actions().getVariable("secret").push("stolen").equals(),
-                         Actions().fscommand("secret", "stolen")))
-      .showFrame()
-      .actions(Actions().gotoAndPlay(2))
-      .showFrame();
+  movie.timeline().actions(forever).showFrame();
   return movie;
 }
 

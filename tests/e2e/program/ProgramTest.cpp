@@ -8,9 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
-#include <QProcess>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWebEngineScript>
 #include <map>
@@ -18,6 +16,7 @@
 
 #include "platform/ruffle/EngineEnvironment.h"
 #include "platform/ruffle/RufflePlayer.h"
+#include "tests/e2e/player/FakeOpener.h"
 #include "tests/e2e/player/PlayerHarness.h"
 #include "window/ErrorBoundary.h"
 #include "window/Form1.h"
@@ -34,16 +33,6 @@ const QColor White(0xff, 0xff, 0xff);
 const QColor KeyYellow(0xff, 0xdd, 0x00);
 constexpr int LoadTimeoutMs = 30000;
 constexpr double StageSide = 320;
-// Each request the stand-in opener records carries the name of the click that made it.
-constexpr char ClickName[] = "ZINGBOX_CLICK_NAME";
-
-bool Near(const QColor& a, const QColor& b) {
-  return std::abs(a.red() - b.red()) <= 12 && std::abs(a.green() - b.green()) <= 12 &&
-         std::abs(a.blue() - b.blue()) <= 12;
-}
-
-bool Xdotool(const QStringList& arguments) { return QProcess::execute("xdotool", arguments) == 0; }
-
 // As root the test could read any file whatever its permissions. It gives that power up,
 // before any thread starts, so that a file made unreadable is unreadable here too.
 void GiveUpReadingEveryFile() {
@@ -59,280 +48,228 @@ void GiveUpReadingEveryFile() {
 class ProgramTest : public QObject {
   Q_OBJECT
 
- private slots:
-  void initTestCase();
-  void startsWithTheMenuPlayingOnItsOwnStageColour();
-  void aGameChosenInTheMenuLoadsOnItsColour();
-  void pauseFreezesTheGameAndResumeContinuesIt();
-  void restartPlaysTheGameFromItsFirstFrame();
-  void menuAfterPauseRunsTheMenuOnBlack();
-  void sendAFriendHandsOverOneLinkPerClickOnThePictureOnly();
-  void aNarrowWindowHidesSendAFriend();
-  void aWindowTooSmallForTheLayoutStaysQuietAndRecovers();
-  void anUnreadableGameIsNamedInThePlayerArea();
+  test::FakeOpener opener_;
+  std::unique_ptr<RufflePlayer> flash_;
+  std::unique_ptr<Form1> form_;
 
- private:
   // A point of the movie's 320 x 320 stage, in player pixels (scaled to fit, centred).
-  QPoint OnStage(double x, double y) const;
+  QPoint OnStage(double x, double y) const {
+    const double scale = std::min(flash_->width(), flash_->height()) / StageSide;
+    const double left = (flash_->width() - StageSide * scale) / 2;
+    const double top = (flash_->height() - StageSide * scale) / 2;
+    return QPoint(static_cast<int>(left + x * scale), static_cast<int>(top + y * scale));
+  }
   // Left of the stage, where only the background colour shows.
   QPoint BesideStage() const { return {5, flash_->height() / 2}; }
-  QColor PlayerPixel(QPoint at) const { return flash_->grab().toImage().pixelColor(at); }
-  bool WaitForPixel(QPoint at, const QColor& colour, int timeoutMs = LoadTimeoutMs) const;
+  bool ShowsNow(QPoint at, const QColor& colour) const {
+    return test::SameColour(flash_->grab().toImage().pixelColor(at), colour, 12);
+  }
+  bool WaitForPixel(QPoint at, const QColor& colour, int timeoutMs = LoadTimeoutMs) const {
+    return QTest::qWaitFor([&] { return ShowsNow(at, colour); }, timeoutMs);
+  }
   // One row of the stage, as the player shows it now.
-  QImage StageRow(double y) const;
+  QImage StageRow(double y) const {
+    return flash_->grab().toImage().copy(QRect(OnStage(0, y), OnStage(StageSide, y + 1)));
+  }
+  bool RowMoves(double y, int timeoutMs) const {
+    const QImage now = StageRow(y);
+    return QTest::qWaitFor([&] { return StageRow(y) != now; }, timeoutMs);
+  }
   QImage SweepRow() const { return StageRow(280); }
-  bool DrawnFrames(int frames) const { return test::WaitForDrawnFrames(*flash_->page(), frames); }
   // Holds the right arrow down until the movie shows its key mark, then lets go.
-  bool KeysReachTheMovie() const;
-  void ClickAt(QWidget* widget, QPoint local) const;
-  void Click(const char* control) const;
+  bool KeysReachTheMovie() const {
+    const auto markShown = [&] { return ShowsNow(OnStage(220, 80), KeyYellow); };
+    return QTest::qWaitFor([&] { return !markShown(); }, 5000) &&
+           test::WhileKeyHeld("Right", [&] { return QTest::qWaitFor(markShown, 5000); }) &&
+           QTest::qWaitFor([&] { return !markShown(); }, 5000);
+  }
+  void ClickAt(QWidget* widget, QPoint local) const {
+    QVERIFY(test::ClickOnDisplay(*widget, local));
+    QGuiApplication::sync();  // the click has reached its handler
+  }
+  void Click(const char* control) const {
+    QWidget* widget = Control(control);
+    QVERIFY(widget);
+    ClickAt(widget, widget->rect().center());
+  }
   QWidget* Control(const char* name) const { return form_->findChild<QWidget*>(name); }
   QString Label3() const { return form_->findChild<QLabel*>("Label3")->text(); }
   QMessageBox* ErrorBox() const { return form_->findChild<QMessageBox*>(ErrorBoundary::MessageBoxName); }
-  QString PlayerMessage() const;
-  std::map<QString, QRect> Layout() const;
-  // Names the clicks that follow, for the requests they make.
-  static void NameClicks(const char* name) { qputenv(ClickName, name); }
-  QStringList Requests(const QString& click) const;
+  QString PlayerMessage() const {
+    return test::Evaluate(*flash_->page(),
+                          "document.getElementById('message').hidden ? '' : "
+                          "document.getElementById('message').innerText",
+                          QWebEngineScript::MainWorld);
+  }
+  std::map<QString, QRect> Layout() const {
+    std::map<QString, QRect> places;
+    for (const QWidget* child : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      places[child->objectName()] = child->geometry();
+    return places;
+  }
   // Clicks Send a Friend under `name` and waits for its request. A click made before it,
   // under another name, had its request on the way first.
-  void HandOverOnce(const char* name) const;
-
-  QTemporaryDir fakeOpener_;
-  QTemporaryDir requests_;
-  std::unique_ptr<RufflePlayer> flash_;
-  std::unique_ptr<Form1> form_;
-};
-
-QPoint ProgramTest::OnStage(double x, double y) const {
-  const double scale = std::min(flash_->width(), flash_->height()) / StageSide;
-  const double left = (flash_->width() - StageSide * scale) / 2;
-  const double top = (flash_->height() - StageSide * scale) / 2;
-  return QPoint(static_cast<int>(left + x * scale), static_cast<int>(top + y * scale));
-}
-
-bool ProgramTest::WaitForPixel(QPoint at, const QColor& colour, int timeoutMs) const {
-  return QTest::qWaitFor([&] { return Near(PlayerPixel(at), colour); }, timeoutMs);
-}
-
-QImage ProgramTest::StageRow(double y) const {
-  return flash_->grab().toImage().copy(QRect(OnStage(0, y), OnStage(StageSide, y + 1)));
-}
-
-bool ProgramTest::KeysReachTheMovie() const {
-  const QPoint mark = OnStage(220, 80);
-  const auto markShown = [&] { return Near(PlayerPixel(mark), KeyYellow); };
-  if (!QTest::qWaitFor([&] { return !markShown(); }, 5000) || !Xdotool({"keydown", "Right"})) return false;
-  const bool reached = QTest::qWaitFor(markShown, 5000);
-  Xdotool({"keyup", "Right"});
-  return reached && QTest::qWaitFor([&] { return !markShown(); }, 5000);
-}
-
-void ProgramTest::ClickAt(QWidget* widget, QPoint local) const {
-  const QPoint global = widget->mapToGlobal(local);
-  QVERIFY(Xdotool({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"}));
-  QGuiApplication::sync();  // the click has reached its handler
-}
-
-void ProgramTest::Click(const char* control) const {
-  QWidget* widget = Control(control);
-  QVERIFY(widget);
-  ClickAt(widget, widget->rect().center());
-}
-
-QString ProgramTest::PlayerMessage() const {
-  return test::Evaluate(*flash_->page(),
-                        "document.getElementById('message').hidden ? '' : "
-                        "document.getElementById('message').innerText",
-                        QWebEngineScript::MainWorld);
-}
-
-std::map<QString, QRect> ProgramTest::Layout() const {
-  std::map<QString, QRect> places;
-  for (const QWidget* child : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    places[child->objectName()] = child->geometry();
-  return places;
-}
-
-QStringList ProgramTest::Requests(const QString& click) const {
-  return QDir(requests_.path()).entryList({click + ".*"}, QDir::Files);
-}
-
-void ProgramTest::HandOverOnce(const char* name) const {
-  NameClicks(name);
-  Click("Image7");
-  QTRY_COMPARE_WITH_TIMEOUT(Requests(name).size(), 1, 10000);
-}
-
-void ProgramTest::initTestCase() {
-  // A stand-in xdg-open first on PATH: each call leaves a file holding its argument.
-  const QString opener = fakeOpener_.filePath("xdg-open");
-  QFile script(opener);
-  QVERIFY(script.open(QIODevice::WriteOnly));
-  // Written aside and renamed, so a request is never seen half written.
-  script.write(QString("#!/bin/sh\nprintf '%s' \"$1\" > \"%1/partial.$$\" && mv \"%1/partial.$$\" \"%1/$%2.$$\"\n")
-                   .arg(requests_.path(), ClickName)
-                   .toUtf8());
-  script.close();
-  script.setPermissions(QFile::ExeOwner | QFile::ReadOwner | QFile::WriteOwner);
-  qputenv("PATH", (fakeOpener_.path() + ":" + qgetenv("PATH")).toUtf8());
-
-  flash_ = std::make_unique<RufflePlayer>();
-  form_ = std::make_unique<Form1>(*flash_);
-  form_->show();
-  // Without a window manager the window has to be given the keyboard directly.
-  form_->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-}
-
-void ProgramTest::startsWithTheMenuPlayingOnItsOwnStageColour() {
-  QVERIFY(WaitForPixel(BesideStage(), MenuStage));
-  QCOMPARE(form_->State().CurrentGame, 0);
-  QCOMPARE(form_->State().Playing, -1);
-  QCOMPARE(Label3(), QString("Pause"));
-  const QImage sweep = StageRow(30);
-  QVERIFY(QTest::qWaitFor([&] { return StageRow(30) != sweep; }, LoadTimeoutMs));
-  QVERIFY(KeysReachTheMovie());
-}
-
-void ProgramTest::aGameChosenInTheMenuLoadsOnItsColour() {
-  ClickAt(flash_.get(), OnStage(60, 200));
-  QVERIFY(WaitForPixel(BesideStage(), WuzzGreen));
-  QVERIFY(WaitForPixel(OnStage(300, 20), WuzzGreen));
-  QTRY_COMPARE(form_->State().CurrentGame, 5);
-  QCOMPARE(form_->State().Playing, -1);
-  QVERIFY(KeysReachTheMovie());
-}
-
-void ProgramTest::pauseFreezesTheGameAndResumeContinuesIt() {
-  QVERIFY(QTest::qWaitFor([&] { return !Near(PlayerPixel(OnStage(40, 40)), White); }, LoadTimeoutMs));
-  Click("Image3");
-  QTRY_COMPARE(Label3(), QString("Resume"));
-  QCOMPARE(form_->State().Playing, 0);
-  QTRY_VERIFY(Control("Image3")->isVisible());  // the press feedback ends by itself
-
-  QVERIFY(DrawnFrames(10));  // a frame already on its way lands
-  const QImage frozen = SweepRow();
-  QVERIFY(DrawnFrames(60));  // the block moves 4 pixels a frame while it plays
-  QCOMPARE(SweepRow(), frozen);
-
-  Click("Image3");
-  QTRY_COMPARE(Label3(), QString("Pause"));
-  QCOMPARE(form_->State().Playing, -1);
-  QVERIFY(QTest::qWaitFor([&] { return SweepRow() != frozen; }, 5000));
-  QVERIFY(KeysReachTheMovie());
-}
-
-void ProgramTest::restartPlaysTheGameFromItsFirstFrame() {
-  QVERIFY(!Near(PlayerPixel(OnStage(40, 40)), White));
-  Click("Image5");
-  QVERIFY(WaitForPixel(OnStage(40, 40), White));
-  QCOMPARE(form_->State().CurrentGame, 5);
-  QCOMPARE(form_->State().Playing, -1);
-  QVERIFY(Near(PlayerPixel(BesideStage()), WuzzGreen));  // Restart keeps the colour
-  QVERIFY(KeysReachTheMovie());
-}
-
-void ProgramTest::menuAfterPauseRunsTheMenuOnBlack() {
-  Click("Image3");
-  QTRY_COMPARE(Label3(), QString("Resume"));
-  Click("Image1");
-  QVERIFY(WaitForPixel(BesideStage(), Black));
-  // Only the menu draws its two buttons; the page and its message area are black too.
-  QVERIFY(WaitForPixel(OnStage(60, 200), MenuLeftButton));
-  QVERIFY(WaitForPixel(OnStage(240, 200), MenuRightButton));
-  const QImage sweep = StageRow(30);
-  QVERIFY(QTest::qWaitFor([&] { return StageRow(30) != sweep; }, 5000));
-  QCOMPARE(form_->State().CurrentGame, 0);
-  QCOMPARE(form_->State().Playing, -1);
-  QCOMPARE(Label3(), QString("Pause"));
-  QVERIFY(KeysReachTheMovie());
-
-  // Pause on the menu only presses the button.
-  Click("Image3");
-  QTRY_VERIFY(Control("Image4")->isVisible());
-  QTRY_VERIFY(Control("Image3")->isVisible());
-  QCOMPARE(Label3(), QString("Pause"));
-  QCOMPARE(form_->State().Playing, -1);
-}
-
-void ProgramTest::sendAFriendHandsOverOneLinkPerClickOnThePictureOnly() {
-  NameClicks("gift");
-  Click("Image7");
-  Click("Image7");
-  QTRY_COMPARE_WITH_TIMEOUT(Requests("gift").size(), 2, 10000);
-  for (const QString& request : Requests("gift")) {
-    QFile file(requests_.filePath(request));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().startsWith("mailto: ?subject=You have to try this!!!&body="));
+  void HandOverOnce(const char* name) const {
+    test::FakeOpener::NameClicks(name);
+    Click("Image7");
+    QTRY_COMPARE_WITH_TIMEOUT(opener_.Addresses(name).size(), 1, 10000);
   }
-  QVERIFY(KeysReachTheMovie());
 
-  // Where the caption lies over the picture's lower edge, a click is the caption's.
-  NameClicks("caption");
-  const QPoint onBoth(Control("Image7")->geometry().center().x(), Control("Label4")->geometry().top() + 3);
-  QVERIFY(Control("Image7")->geometry().contains(onBoth));
-  ClickAt(form_.get(), onBoth);
-  HandOverOnce("after caption");
-  QCOMPARE(Requests("caption").size(), 0);
-  QCOMPARE(form_->State().CurrentGame, 0);
-}
+ private slots:
+  void initTestCase() {
+    QVERIFY(opener_.Install());
+    flash_ = std::make_unique<RufflePlayer>();
+    form_ = std::make_unique<Form1>(*flash_);
+    form_->show();
+    // Without a window manager the window has to be given the keyboard directly.
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+  }
 
-void ProgramTest::aNarrowWindowHidesSendAFriend() {
-  const QSize opening = form_->size();
-  QWidget* gift = Control("Image7");
-  form_->resize(250, opening.height());  // outer width 3870 twips
-  QTRY_VERIFY(!gift->isVisible());
-  QVERIFY(!Control("Label4")->isVisible());
-  NameClicks("hidden");
-  ClickAt(form_.get(), QPoint(form_->width() - 990 / 15 + 120 / 15 + 10, form_->height() - 1250 / 15 + 405 / 15 + 10));
+  void startsWithTheMenuPlayingOnItsOwnStageColour() {
+    QVERIFY(WaitForPixel(BesideStage(), MenuStage));
+    QCOMPARE(form_->State().CurrentGame, 0);
+    QCOMPARE(form_->State().Playing, -1);
+    QCOMPARE(Label3(), "Pause");
+    QVERIFY(RowMoves(30, LoadTimeoutMs));
+    QVERIFY(KeysReachTheMovie());
+  }
 
-  form_->resize(opening);
-  QTRY_VERIFY(gift->isVisible());
-  QVERIFY(Control("Label4")->isVisible());
-  HandOverOnce("after widening");
-  QCOMPARE(Requests("hidden").size(), 0);
-}
+  void aGameChosenInTheMenuLoadsOnItsColour() {
+    ClickAt(flash_.get(), OnStage(60, 200));
+    QVERIFY(WaitForPixel(BesideStage(), WuzzGreen));
+    QVERIFY(WaitForPixel(OnStage(300, 20), WuzzGreen));
+    QTRY_COMPARE(form_->State().CurrentGame, 5);
+    QCOMPARE(form_->State().Playing, -1);
+    QVERIFY(KeysReachTheMovie());
+  }
 
-// Narrower than about 136 px a centre piece of the frame refuses its width; lower than
-// about 110 px the player refuses its height. The pass ends there without a word.
-void ProgramTest::aWindowTooSmallForTheLayoutStaysQuietAndRecovers() {
-  const QSize opening = form_->size();
-  const std::map<QString, QRect> laidOut = Layout();
+  void pauseFreezesTheGameAndResumeContinuesIt() {
+    QVERIFY(QTest::qWaitFor([&] { return !ShowsNow(OnStage(40, 40), White); }, LoadTimeoutMs));
+    Click("Image3");
+    QTRY_COMPARE(Label3(), "Resume");
+    QCOMPARE(form_->State().Playing, 0);
+    QTRY_VERIFY(Control("Image3")->isVisible());  // the press feedback ends by itself
 
-  form_->resize(100, opening.height());
-  QTRY_COMPARE(flash_->width(), qRound((100 * 15 + 120 - 1370) / 15.0));  // the pass ran before refusing
-  form_->resize(opening.width(), 100);
-  QTRY_COMPARE(flash_->width(), laidOut.at("flash").width());
-  QCOMPARE(flash_->height(), laidOut.at("flash").height());  // refused, so kept
-  form_->resize(40, 40);
-  QTRY_COMPARE(form_->size(), QSize(40, 40));
-  QVERIFY(ErrorBox() == nullptr);
+    QVERIFY(test::WaitForDrawnFrames(*flash_->page(), 10));  // a frame already on its way lands
+    const QImage frozen = SweepRow();
+    QVERIFY(test::WaitForDrawnFrames(*flash_->page(), 60));  // the block moves 4 pixels a frame while it plays
+    QCOMPARE(SweepRow(), frozen);
 
-  form_->resize(opening);
-  QTRY_VERIFY(Layout() == laidOut);
-  QVERIFY(ErrorBox() == nullptr);
-}
+    Click("Image3");
+    QTRY_COMPARE(Label3(), "Pause");
+    QCOMPARE(form_->State().Playing, -1);
+    QVERIFY(QTest::qWaitFor([&] { return SweepRow() != frozen; }, 5000));
+    QVERIFY(KeysReachTheMovie());
+  }
 
-void ProgramTest::anUnreadableGameIsNamedInThePlayerArea() {
-  QFile movie(QDir(QCoreApplication::applicationDirPath()).filePath("gobolon.swf"));
-  const QFile::Permissions readable = movie.permissions();
-  QVERIFY(movie.setPermissions({}));
-  const auto restore = qScopeGuard([&] { movie.setPermissions(readable); });
-  QVERIFY(!QFile(movie.fileName()).open(QIODevice::ReadOnly));
+  void restartPlaysTheGameFromItsFirstFrame() {
+    QVERIFY(!ShowsNow(OnStage(40, 40), White));
+    Click("Image5");
+    QVERIFY(WaitForPixel(OnStage(40, 40), White));
+    QCOMPARE(form_->State().CurrentGame, 5);
+    QCOMPARE(form_->State().Playing, -1);
+    QVERIFY(ShowsNow(BesideStage(), WuzzGreen));  // Restart keeps the colour
+    QVERIFY(KeysReachTheMovie());
+  }
 
-  // The page takes the player's size a moment after a resize; a click before that misses.
-  QTRY_COMPARE(test::Evaluate(*flash_->page(), "innerWidth", QWebEngineScript::MainWorld),
-               QString::number(flash_->width()));
-  ClickAt(flash_.get(), OnStage(240, 200));
-  QTRY_VERIFY_WITH_TIMEOUT(PlayerMessage().contains("gobolon.swf"), LoadTimeoutMs);
-  QVERIFY2(PlayerMessage().contains("cannot be read"), qPrintable(PlayerMessage()));
+  void menuAfterPauseRunsTheMenuOnBlack() {
+    Click("Image3");
+    QTRY_COMPARE(Label3(), "Resume");
+    Click("Image1");
+    QVERIFY(WaitForPixel(BesideStage(), Black));
+    // Only the menu draws its two buttons; the page and its message area are black too.
+    QVERIFY(WaitForPixel(OnStage(60, 200), MenuLeftButton));
+    QVERIFY(WaitForPixel(OnStage(240, 200), MenuRightButton));
+    QVERIFY(RowMoves(30, 5000));
+    QCOMPARE(form_->State().CurrentGame, 0);
+    QCOMPARE(form_->State().Playing, -1);
+    QCOMPARE(Label3(), "Pause");
+    QVERIFY(KeysReachTheMovie());
 
-  Click("Image1");
-  QVERIFY(WaitForPixel(OnStage(60, 200), MenuLeftButton));
-  QCOMPARE(PlayerMessage(), QString());
-  QVERIFY(ErrorBox() == nullptr);
-}
+    // Pause on the menu only presses the button.
+    Click("Image3");
+    QTRY_VERIFY(Control("Image4")->isVisible());
+    QTRY_VERIFY(Control("Image3")->isVisible());
+    QCOMPARE(Label3(), "Pause");
+    QCOMPARE(form_->State().Playing, -1);
+  }
+
+  void sendAFriendHandsOverOneLinkPerClickOnThePictureOnly() {
+    test::FakeOpener::NameClicks("gift");
+    Click("Image7");
+    Click("Image7");
+    QTRY_COMPARE_WITH_TIMEOUT(opener_.Addresses("gift").size(), 2, 10000);
+    for (const QString& address : opener_.Addresses("gift"))
+      QVERIFY(address.startsWith("mailto: ?subject=You have to try this!!!&body="));
+    QVERIFY(KeysReachTheMovie());
+
+    // Where the caption lies over the picture's lower edge, a click is the caption's.
+    test::FakeOpener::NameClicks("caption");
+    const QPoint onBoth(Control("Image7")->geometry().center().x(), Control("Label4")->geometry().top() + 3);
+    QVERIFY(Control("Image7")->geometry().contains(onBoth));
+    ClickAt(form_.get(), onBoth);
+    HandOverOnce("after caption");
+    QCOMPARE(opener_.Addresses("caption").size(), 0);
+    QCOMPARE(form_->State().CurrentGame, 0);
+  }
+
+  void aNarrowWindowHidesSendAFriend() {
+    const QSize opening = form_->size();
+    QWidget* gift = Control("Image7");
+    form_->resize(250, opening.height());  // outer width 3870 twips
+    QTRY_VERIFY(!gift->isVisible());
+    QVERIFY(!Control("Label4")->isVisible());
+    test::FakeOpener::NameClicks("hidden");
+    ClickAt(form_.get(), QPoint(form_->width() - 990 / 15 + 120 / 15 + 10, form_->height() - 1250 / 15 + 405 / 15 + 10));
+
+    form_->resize(opening);
+    QTRY_VERIFY(gift->isVisible());
+    QVERIFY(Control("Label4")->isVisible());
+    HandOverOnce("after widening");
+    QCOMPARE(opener_.Addresses("hidden").size(), 0);
+  }
+
+  // Narrower than about 136 px a centre piece of the frame refuses its width; lower than
+  // about 110 px the player refuses its height. The pass ends there without a word.
+  void aWindowTooSmallForTheLayoutStaysQuietAndRecovers() {
+    const QSize opening = form_->size();
+    const std::map<QString, QRect> laidOut = Layout();
+
+    form_->resize(100, opening.height());
+    QTRY_COMPARE(flash_->width(), qRound((100 * 15 + 120 - 1370) / 15.0));  // the pass ran before refusing
+    form_->resize(opening.width(), 100);
+    QTRY_COMPARE(flash_->width(), laidOut.at("flash").width());
+    QCOMPARE(flash_->height(), laidOut.at("flash").height());  // refused, so kept
+    form_->resize(40, 40);
+    QTRY_COMPARE(form_->size(), QSize(40, 40));
+    QVERIFY(ErrorBox() == nullptr);
+
+    form_->resize(opening);
+    QTRY_VERIFY(Layout() == laidOut);
+    QVERIFY(ErrorBox() == nullptr);
+  }
+
+  void anUnreadableGameIsNamedInThePlayerArea() {
+    QFile movie(QDir(QCoreApplication::applicationDirPath()).filePath("gobolon.swf"));
+    const QFile::Permissions readable = movie.permissions();
+    QVERIFY(movie.setPermissions({}));
+    const auto restore = qScopeGuard([&] { movie.setPermissions(readable); });
+    QVERIFY(!QFile(movie.fileName()).open(QIODevice::ReadOnly));
+
+    // The page takes the player's size a moment after a resize; a click before that misses.
+    QTRY_COMPARE(test::Evaluate(*flash_->page(), "innerWidth", QWebEngineScript::MainWorld),
+                 QString::number(flash_->width()));
+    ClickAt(flash_.get(), OnStage(240, 200));
+    QTRY_VERIFY_WITH_TIMEOUT(PlayerMessage().contains("gobolon.swf"), LoadTimeoutMs);
+    QVERIFY2(PlayerMessage().contains("cannot be read"), qPrintable(PlayerMessage()));
+
+    Click("Image1");
+    QVERIFY(WaitForPixel(OnStage(60, 200), MenuLeftButton));
+    QCOMPARE(PlayerMessage(), QString());
+    QVERIFY(ErrorBox() == nullptr);
+  }
+};
 
 }  // namespace zingbox
 

@@ -1,40 +1,99 @@
 #pragma once
 
+#include <signal.h>
+
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRect>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <optional>
 
 namespace zingbox::test {
 
 // One run of the real program on a home folder of the test's choosing, watched through
-// what its movie says (the FSCommands of its zingbox.player log, on standard error) and ended as a
-// user or the system would end it.
+// what its movie says (the FSCommands of its zingbox.player log, on standard error) and
+// ended as a user or the system would end it.
 class ProgramRun {
  public:
-  ProgramRun(const QString& program, const QString& home, const QStringList& wrapper = {});
-  ~ProgramRun();
+  ProgramRun(const QString& program, const QString& home, const QStringList& wrapper = {}) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home);
+    environment.remove("XDG_DATA_HOME");
+    environment.insert("QT_LOGGING_RULES", "zingbox.player.debug=true");
+    process_.setProcessEnvironment(environment);
+    QStringList command = wrapper;
+    command.append(program);
+    process_.start(command.takeFirst(), command);
+  }
+  ~ProgramRun() {
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.kill();
+    process_.waitForFinished();
+  }
 
   // The arguments of the movie's first command named `command`, once it has said it;
   // nothing if it never does.
-  std::optional<QString> WaitFor(const QString& command);
+  std::optional<QString> WaitFor(const QString& command) {
+    const auto arguments = [&]() -> std::optional<QString> {
+      for (const QString& fields : Said())
+        if (fields.section(' ', 0, 0) == command) return fields.section(' ', 1);
+      return std::nullopt;
+    };
+    return QTest::qWaitFor([&] { return arguments().has_value(); }, StartTimeoutMs) ? arguments() : std::nullopt;
+  }
+
   // The outer geometry of the program's window once it is shown; empty if it never is.
-  QRect WaitForWindow();
+  QRect WaitForWindow() {
+    QString window;
+    if (!QTest::qWaitFor([&] { return !(window = WindowId()).isEmpty(); }, StartTimeoutMs)) return {};
+    QRect geometry;
+    for (const QString& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
+      const QString name = line.section('=', 0, 0);
+      const int value = line.section('=', 1).toInt();
+      if (name == "X") geometry.moveLeft(value);
+      if (name == "Y") geometry.moveTop(value);
+      if (name == "WIDTH") geometry.setWidth(value);
+      if (name == "HEIGHT") geometry.setHeight(value);
+    }
+    return geometry;
+  }
 
   // Whether the movie has said anything at all: a copy that hands over plays nothing.
-  bool SaidAnything();
-  void CloseWindow(const QString& closeWindowHelper);
-  void Signal(int signal);
+  bool SaidAnything() { return !Said().isEmpty(); }
+  void CloseWindow(const QString& closeWindowHelper) { QProcess::execute(closeWindowHelper, {WindowId()}); }
+  void Signal(int signal) { ::kill(static_cast<pid_t>(process_.processId()), signal); }
+  bool Ended(int withinMs) { return process_.state() == QProcess::NotRunning || process_.waitForFinished(withinMs); }
   // True once the program has ended with status 0 after a normal exit.
-  bool EndedCleanly();
-  bool Ended(int withinMs);
-  QString StandardError();
+  bool EndedCleanly() {
+    return Ended(EndTimeoutMs) && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
+  }
+  QString StandardError() { return standardError_ += QString::fromLocal8Bit(process_.readAllStandardError()); }
 
  private:
-  QString WindowId();
+  static constexpr int StartTimeoutMs = 60000;
+  static constexpr int EndTimeoutMs = 20000;
+
+  static QString Xdotool(const QStringList& arguments) {
+    QProcess xdotool;
+    xdotool.start("xdotool", arguments);
+    xdotool.waitForFinished();
+    return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
+  }
+  QString WindowId() {
+    const QString pid = QString::number(process_.processId());
+    const QString ids = Xdotool({"search", "--onlyvisible", "--pid", pid, "--name", "^Zingbox! Classic Zingbox Pack$"});
+    return ids.section('\n', 0, 0);
+  }
   // "<command> <args>" of every FSCommand the log has shown so far, in order.
-  QStringList Said();
+  QStringList Said() {
+    static const QRegularExpression line("^zingbox\\.player: fscommand \\S+ (.*)$", QRegularExpression::MultilineOption);
+    QStringList said;
+    for (const QRegularExpressionMatch& found : line.globalMatch(StandardError())) said.append(found.captured(1));
+    return said;
+  }
 
   QProcess process_;
   QString standardError_;

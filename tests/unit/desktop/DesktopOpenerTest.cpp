@@ -19,16 +19,10 @@ namespace {
 namespace fs = std::filesystem;
 
 // A folder of our own under the temporary folder, gone with the test.
-class Scratch {
- public:
-  Scratch() : root_(fs::temp_directory_path() / ("zingbox-opener-" + std::to_string(getpid()))) {
-    fs::create_directories(root_);
-  }
-  ~Scratch() { fs::remove_all(root_); }
-  const fs::path& root() const { return root_; }
-
- private:
-  fs::path root_;
+struct Scratch {
+  Scratch() { fs::create_directories(root); }
+  ~Scratch() { fs::remove_all(root); }
+  const fs::path root = fs::temp_directory_path() / ("zingbox-opener-" + std::to_string(getpid()));
 };
 
 // An executable xdg-open in `folder` that writes its argument count and first argument,
@@ -53,38 +47,30 @@ std::string WaitForFile(const fs::path& file) {
 
 TEST(FindOnPath, TakesTheFirstAbsoluteFolderThatHoldsTheProgramBlanksAndAll) {
   Scratch scratch;
-  const fs::path blank = scratch.root() / "with blank";
-  const fs::path later = scratch.root() / "later";
+  const fs::path blank = scratch.root / "with blank";
   RecordingXdgOpen(blank);
-  RecordingXdgOpen(later);
-  fs::create_directories(scratch.root() / "empty");
-  std::ofstream(scratch.root() / "empty" / "xdg-open") << "not executable";
-
-  const std::string list = (scratch.root() / "empty").string() + ":" + blank.string() + ":" + later.string();
-  EXPECT_EQ(FindOnPath("xdg-open", list), (blank / "xdg-open").string());
-  EXPECT_EQ(FindOnPath("xdg-open", (scratch.root() / "nowhere").string()), "");
-  EXPECT_EQ(FindOnPath("xdg-open", ""), "");
-}
-
-TEST(FindOnPath, SkipsEmptyAndRelativeEntries) {
-  Scratch scratch;
-  const fs::path absolute = scratch.root() / "absolute";
-  RecordingXdgOpen(scratch.root() / "relative");
-  RecordingXdgOpen(scratch.root());  // what an empty entry would name
-  RecordingXdgOpen(absolute);
+  RecordingXdgOpen(scratch.root / "later");
+  fs::create_directories(scratch.root / "empty");
+  std::ofstream(scratch.root / "empty" / "xdg-open") << "not executable";
+  // Empty and relative entries are skipped, even where they would name a folder with the program.
+  RecordingXdgOpen(scratch.root / "relative");
+  RecordingXdgOpen(scratch.root);
   const fs::path before = fs::current_path();
-  fs::current_path(scratch.root());
+  fs::current_path(scratch.root);
 
-  const std::string found = FindOnPath("xdg-open", "::relative:.:" + absolute.string());
+  const std::string found = FindOnPath("xdg-open", "::relative:.:" + (scratch.root / "empty").string() + ":" +
+                                                       blank.string() + ":" + (scratch.root / "later").string());
   fs::current_path(before);
-  EXPECT_EQ(found, (absolute / "xdg-open").string());
+  EXPECT_EQ(found, (blank / "xdg-open").string());
+  EXPECT_EQ(FindOnPath("xdg-open", (scratch.root / "nowhere").string()), "");
+  EXPECT_EQ(FindOnPath("xdg-open", ""), "");
 }
 
 // The one test that starts the opener: it finds xdg-open once and keeps it.
 TEST(OpenOnDesktop, HandsTheExactBytesAsOneArgumentAndLeavesNoZombie) {
   Scratch scratch;
-  const fs::path call = RecordingXdgOpen(scratch.root() / "bin with blank");
-  setenv("PATH", ("relative::" + (scratch.root() / "bin with blank").string() + ":" + std::getenv("PATH")).c_str(), 1);
+  const fs::path call = RecordingXdgOpen(scratch.root / "bin with blank");
+  setenv("PATH", ("relative::" + (scratch.root / "bin with blank").string() + ":" + std::getenv("PATH")).c_str(), 1);
   // Blanks, quotes, shell syntax, a line break and bytes that are no UTF-8.
   const std::string target =
       "https://zingbox.invalid/a b?q=\"1\";$(touch x)&c='d' `id` | cat\n\xFF\xFE*";

@@ -19,9 +19,7 @@ TEST(CaseFolding, MeetsLettersOfEveryScriptByTheirSimpleFolding) {
   EXPECT_FALSE(SameName(QStringLiteral("İ"), QStringLiteral("i")));
   // Folding is not lowering: Cherokee folds its small letters to the capitals.
   EXPECT_EQ(CaseFolded(QStringLiteral("\uAB70")), QStringLiteral("\u13A0"));
-}
-
-TEST(CaseFolding, FoldsLettersBeyondTheBasicPlaneAsWholeCodePoints) {
+  // Letters beyond the basic plane fold as whole code points.
   EXPECT_EQ(CaseFolded(QStringLiteral("𐐀x𞤀")), QStringLiteral("𐐨x𞤢"));  // Deseret, Adlam
   const QString lone = QChar(0xD801) + QStringLiteral("Ab");
   EXPECT_EQ(CaseFolded(lone), QChar(0xD801) + QStringLiteral("ab"));

@@ -12,9 +12,7 @@ TEST(MoviePath, OnlyTheBackslashBeforeTheFileNameSeparates) {
   // Linux lets a folder's name hold backslashes, even as its last letter.
   EXPECT_EQ(Local(u"/home/ann/a\\b\\zingbox.swf"), u"/home/ann/a\\b/zingbox.swf");
   EXPECT_EQ(Local(u"/home/ann/games\\\\quib.swf"), u"/home/ann/games\\/quib.swf");
-}
-
-TEST(MoviePath, BlanksAndLettersOfAnyScriptPassThrough) {
+  // Blanks and letters of any script pass through.
   EXPECT_EQ(Local(u"/home/jörg/Spiele für Ärger\\tibb.swf"), u"/home/jörg/Spiele für Ärger/tibb.swf");
   EXPECT_EQ(Local(u"/srv/ゲーム 🎮\\krellmoor.swf"), u"/srv/ゲーム 🎮/krellmoor.swf");
   EXPECT_EQ(Local(u"/no/backslash/here.swf"), u"/no/backslash/here.swf");
