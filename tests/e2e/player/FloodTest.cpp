@@ -16,12 +16,11 @@ namespace {
 
 const QString Started = QStringLiteral("started");
 
-// Counts the engine elements the page builds from now on, one per movie.
+// Counts the movies the page loads from now on, each into an engine instance of its own.
 void CountBuiltMovies(PlayerHarness& harness) {
   harness.EvaluateInPage(QStringLiteral(
-      "(window.builtMovies = 0, new MutationObserver(changes => changes.forEach(change =>"
-      "  window.builtMovies += change.addedNodes.length)).observe(document.getElementById('stage'),"
-      "  {childList: true}), 'counting')"));
+      "(window.builtMovies = 0, zingbox.load = (load => (...movie) =>"
+      "  (window.builtMovies++, load(...movie)))(zingbox.load), 'counting')"));
 }
 
 }  // namespace
