@@ -65,9 +65,9 @@ const zingbox = (() => {
   // a dialog or its menu left open.
   const leftOnElement = "#panic, #message-overlay, .modal:not(.hidden), #context-menu-overlay:not(.hidden)";
 
-  // A new element costs more than the load itself and, held by Ruffle's page-wide
-  // listeners, is never freed. So the last one plays the next movie too, unless its
-  // engine stopped, it still loads, or it shows something of the last movie.
+  // An element, once made, is never freed: Ruffle's page-wide listeners hold it. So the
+  // last one plays the next movie too, unless its engine stopped, it still loads, or it
+  // shows something of the last movie.
   function reusable(candidate) {
     return candidate !== null && candidate.ruffle().readyState === movieLoaded &&
         candidate.ruffle().volume === 1 && candidate.shadowRoot.querySelector(leftOnElement) === null;
