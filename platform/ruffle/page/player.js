@@ -2,8 +2,9 @@
 
 // The host side of the movie player. The program drives it through the functions of
 // `zingbox`, in the order it calls them; commands from the movie go back over the web
-// channel. Every movie gets a fresh Ruffle element, so nothing of the last one (an error
-// panel, a paused state) carries over.
+// channel. Each movie gets a fresh engine instance, so nothing of the last one (a paused
+// state, held keys) carries over; the Ruffle element around it is kept while it shows
+// nothing of its own (see reusable()).
 const zingbox = (() => {
   const stage = document.getElementById("stage");
   const message = document.getElementById("message");
@@ -42,6 +43,7 @@ const zingbox = (() => {
 
   let bridge = null;
   let element = null;       // the Ruffle element of the movie loaded last
+  let lastLoad = null;      // what a load's outcome is checked against: a later load or a drop ends it
   let chosenColor = "";     // "rrggbb" from the program; "" means the movie's own
   let movieColor = "#ffffff";
   let suspended = false;    // the program's last word was StopPlay
@@ -57,9 +59,24 @@ const zingbox = (() => {
     message.hidden = false;
   }
 
+  // Ruffle's readyState once a movie's header is read; an engine that stopped resets it.
+  const movieLoaded = 2;
+  // What Ruffle leaves on an element until the element goes: its error panel, a message,
+  // a dialog or its menu left open.
+  const leftOnElement = "#panic, #message-overlay, .modal:not(.hidden), #context-menu-overlay:not(.hidden)";
+
+  // An element, once made, is never freed: Ruffle's page-wide listeners hold it. So the
+  // last one plays the next movie too, unless its engine stopped, it still loads, or it
+  // shows something of the last movie.
+  function reusable(candidate) {
+    return candidate !== null && candidate.ruffle().readyState === movieLoaded &&
+        candidate.ruffle().volume === 1 && candidate.shadowRoot.querySelector(leftOnElement) === null;
+  }
+
   function dropElement() {
     stage.replaceChildren();
     element = null;
+    lastLoad = null;
     gamepads.stopListening();
   }
 
@@ -89,21 +106,31 @@ const zingbox = (() => {
           "Its engine is missing or damaged. Reinstall the program to play the games.");
       return;
     }
-    const fresh = createElement();
-    stage.replaceChildren(fresh);
-    element = fresh;
+    // The last engine's canvas keeps its pixels until the garbage collector comes by,
+    // which can take a hundred loads; emptied, it holds nothing meanwhile.
+    const oldCanvases = element ? Array.from(element.shadowRoot.querySelectorAll("canvas")) : [];
+    if (!reusable(element)) {
+      element = createElement();
+      stage.replaceChildren(element);
+    }
+    const player = element;
+    const attempt = {};
+    lastLoad = attempt;
     gamepads.startListening();
     // As in Flash Player, a movie's relative addresses start from its own folder, not the page's.
     const base = new URL(".", url).href;
-    fresh.ruffle().load({ ...playerOptions, url, base }).then(() => {
-      if (element !== fresh) return;
-      if (suspended) fresh.ruffle().suspend();
+    const loading = player.ruffle().load({ ...playerOptions, url, base });
+    // Loading ends the last engine at once.
+    for (const canvas of oldCanvases) canvas.width = canvas.height = 0;
+    loading.then(() => {
+      if (lastLoad !== attempt) return;
+      if (suspended) player.ruffle().suspend();
       // The element may have taken the focus before the engine listened for it (the
       // window became active during the load); only a fresh focus event reaches it.
-      fresh.blur();
-      fresh.focus();
+      player.blur();
+      player.focus();
     }, () => {
-      if (element !== fresh) return;
+      if (lastLoad !== attempt) return;
       dropElement();
       showMessage("This movie cannot be played.", file,
           "The Flash player could not read it.");
