@@ -11,6 +11,8 @@
 #include <QTest>
 #include <optional>
 
+#include "window/Form1Description.h"
+
 namespace zingbox::test {
 
 // One run of the real program on a home folder of the test's choosing, watched through
@@ -84,7 +86,8 @@ class ProgramRun {
   }
   QString WindowId() {
     const QString pid = QString::number(process_.processId());
-    const QString ids = Xdotool({"search", "--onlyvisible", "--pid", pid, "--name", "^Zingbox! Classic Zingbox Pack$"});
+    const QString caption = QString::fromStdU16String(std::u16string(Form1Caption));
+    const QString ids = Xdotool({"search", "--onlyvisible", "--pid", pid, "--name", "^" + caption + "$"});
     return ids.section('\n', 0, 0);
   }
   // "<command> <args>" of every FSCommand the log has shown so far, in order.
