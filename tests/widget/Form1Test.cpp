@@ -60,11 +60,10 @@ class Form1Test : public QObject {
                                          qRound(design.width / 15), qRound(design.height / 15)));
     }
     const ControlDescription& flash = DescriptionOf("flash");
-    QCOMPARE(fixture.flash.operations,
-             (std::vector<std::string>{"Left=" + QString::number(flash.left).toStdString(),
-                                       "Top=" + QString::number(flash.top).toStdString(),
-                                       "Width=" + QString::number(flash.width).toStdString(),
-                                       "Height=" + QString::number(flash.height).toStdString()}));
+    QCOMPARE(fixture.log.Ops(), (std::vector<std::string>{"flash.Left=" + TwipsText(flash.left),
+                                                          "flash.Top=" + TwipsText(flash.top),
+                                                          "flash.Width=" + TwipsText(flash.width),
+                                                          "flash.Height=" + TwipsText(flash.height)}));
     QCOMPARE(fixture.flash.Widget()->parentWidget(), fixture.form.get());
     QCOMPARE(fixture.flash.Widget()->objectName(), QString("flash"));
     QVERIFY(!fixture.Timer1().Enabled());

@@ -5,7 +5,7 @@
 
 #include "platform/RuntimeError.h"
 #include "shell/PlayerButtons.h"
-#include "tests/doubles/FakeForm.h"
+#include "tests/support/FakeForm.h"
 
 namespace zingbox {
 namespace {

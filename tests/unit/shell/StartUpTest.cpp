@@ -6,7 +6,7 @@
 
 #include "platform/RuntimeError.h"
 #include "shell/StartUp.h"
-#include "tests/doubles/FakeForm.h"
+#include "tests/support/FakeForm.h"
 
 namespace zingbox {
 namespace {

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "tests/doubles/FakeForm.h"
+#include "tests/support/FakeForm.h"
 
 namespace zingbox::test {
 
