@@ -17,6 +17,7 @@
 #include "platform/ruffle/EngineEnvironment.h"
 #include "platform/ruffle/RufflePlayer.h"
 #include "tests/e2e/player/PlayerHarness.h"
+#include "tests/support/ShownMessage.h"
 #include "tests/support/StandInOpener.h"
 #include "window/ErrorBoundary.h"
 #include "window/Form1.h"
@@ -95,12 +96,7 @@ class ProgramTest : public QObject {
   QWidget* Control(const char* name) const { return form_->findChild<QWidget*>(name); }
   QString Label3() const { return form_->findChild<QLabel*>("Label3")->text(); }
   QMessageBox* ErrorBox() const { return form_->findChild<QMessageBox*>(ErrorBoundary::MessageBoxName); }
-  QString PlayerMessage() const {
-    return test::Evaluate(*flash_->page(),
-                          "document.getElementById('message').hidden ? '' : "
-                          "document.getElementById('message').innerText",
-                          QWebEngineScript::MainWorld);
-  }
+  QString PlayerMessage() const { return test::MessageShownBy(*flash_).Text(); }
   std::map<QString, QRect> Layout() const {
     std::map<QString, QRect> places;
     for (const QWidget* child : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
