@@ -18,8 +18,8 @@ PlayerHarness::PlayerHarness() : player_(new RufflePlayer(&window_)) {
   window_.resize(480, 360);
   player_->SetLeft(PixelsToTwips(20));
   player_->SetTop(PixelsToTwips(20));
-  player_->SetWidth(PixelsToTwips(320));
-  player_->SetHeight(PixelsToTwips(240));
+  player_->SetWidth(PixelsToTwips(static_cast<int>(SmallStage.width)));
+  player_->SetHeight(PixelsToTwips(static_cast<int>(SmallStage.height)));
   player_->OnFSCommand([this](const std::u16string& command, const std::u16string& args) {
     commands_.push_back({QString::fromStdU16String(command), QString::fromStdU16String(args)});
     if (forward_) forward_(command, args);

@@ -13,6 +13,7 @@
 #include "platform/ruffle/RufflePlayer.h"
 #include "tests/support/Display.h"
 #include "tests/support/PageScript.h"
+#include "tests/support/Stages.h"
 
 namespace zingbox::test {
 
@@ -21,8 +22,8 @@ struct Command {
   QString args;
 };
 
-// A window with a real RufflePlayer in it, placed at (20, 20) px and sized 320x240 px
-// through the player's own twip setters, shown and recording every FSCommand.
+// A window with a real RufflePlayer in it, placed at (20, 20) px and sized to the test
+// movies' stage through the player's own twip setters, shown and recording every FSCommand.
 class PlayerHarness {
  public:
   PlayerHarness();
