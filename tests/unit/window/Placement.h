@@ -16,4 +16,7 @@ Placement PlacementOf(const FakeForm& fake);
 // Gives the window a new outer size and raises Resize, as the toolkit does.
 void ResizeTo(FakeForm& fake, float width, float height);
 
+// The layout one pass gives a fresh window of that outer size.
+Placement FreshLayout(float width, float height);
+
 }  // namespace zingbox::test
