@@ -4,6 +4,7 @@
 
 #include "RecordingPlayer.h"
 #include "platform/qt/HostedPlayer.h"
+#include "platform/qt/Twips.h"
 
 namespace zingbox::test {
 
@@ -11,7 +12,9 @@ namespace zingbox::test {
 // window's tests. Like the real player, a load leaves the keyboard focus where it was.
 class HostedRecordingPlayer final : public RecordingPlayerOn<HostedPlayer> {
  public:
-  explicit HostedRecordingPlayer(OperationLog& log);
+  explicit HostedRecordingPlayer(OperationLog& log) : RecordingPlayerOn(log) {
+    widget_.setFocusPolicy(Qt::StrongFocus);
+  }
 
   QWidget* Widget() override { return &widget_; }
 
@@ -19,8 +22,11 @@ class HostedRecordingPlayer final : public RecordingPlayerOn<HostedPlayer> {
   bool windowShownAtFirstMovie = false;
 
  private:
-  void Placed() override;
-  void MovieTaken() override;
+  void Placed() override { widget_.setGeometry(TwipsToPixels(TwipsRect{Left(), Top(), Width(), Height()})); }
+  void MovieTaken() override {
+    if (!movieTaken_) windowShownAtFirstMovie = widget_.window()->isVisible();
+    movieTaken_ = true;
+  }
 
   QWidget widget_;
   bool movieTaken_ = false;

@@ -17,7 +17,8 @@ QString ShownMessage::Text() const {
 }
 
 ShownMessage MessageShownBy(RufflePlayer& player) {
-  if (const auto* label = player.findChild<QLabel*>(QStringLiteral("playerMessage")); label && label->isVisible()) {
+  const auto* label = player.findChild<QLabel*>(QStringLiteral("playerMessage"));
+  if (label != nullptr && label->isVisible()) {
     QTextDocument shown;
     shown.setHtml(label->text());
     return {shown.findBlockByNumber(0).text(), shown.findBlockByNumber(1).text(), shown.findBlockByNumber(2).text()};
