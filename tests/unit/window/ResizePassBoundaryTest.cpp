@@ -79,17 +79,6 @@ TEST(SendAFriend, HiddenBelowFourThousandShownFromItAndShownAgainWhenWider) {
   EXPECT_TRUE(fake.Label4.Visible());
 }
 
-TEST(PressedPictures, MoveWithTheirButtonsWhileShowing) {
-  FakeForm fake;
-  fake.Image4.SetVisible(true);
-  fake.Image3.SetVisible(false);
-  ResizeTo(fake, 12000, kRoomyHeight);
-  EXPECT_EQ(fake.Image4.Left(), fake.Image3.Left());
-  EXPECT_EQ(fake.Image4.Top(), fake.Image3.Top());
-  EXPECT_TRUE(fake.Image4.Visible());
-  EXPECT_FALSE(fake.Image3.Visible());
-}
-
 TEST(Minimized, MovesNothingAndRestoringPlacesEverythingForTheRestoredSize) {
   FakeForm fake;
   ResizeTo(fake, 12000, 9000);
