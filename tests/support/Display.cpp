@@ -3,38 +3,44 @@
 #include <QProcess>
 
 namespace zingbox::test {
+namespace {
 
-QString Xdotool(const QStringList& arguments) {
+// Whether xdotool did what it was asked; what it printed, trimmed, into `output`.
+bool Xdotool(const QStringList& arguments, QString* output = nullptr) {
   QProcess xdotool;
   xdotool.start(QStringLiteral("xdotool"), arguments);
-  if (!xdotool.waitForFinished() || xdotool.exitStatus() != QProcess::NormalExit || xdotool.exitCode() != 0)
-    return QString();
-  return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
+  const bool done = xdotool.waitForFinished() && xdotool.exitStatus() == QProcess::NormalExit && xdotool.exitCode() == 0;
+  if (output != nullptr) *output = QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
+  return done;
 }
+
+}  // namespace
 
 bool ClickOnDisplay(const QWidget& widget, QPoint local) {
   const QPoint global = widget.mapToGlobal(local);
-  return !Xdotool({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
-                   QStringLiteral("click"), QStringLiteral("1")})
-              .isNull();
+  return Xdotool({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
+                  QStringLiteral("click"), QStringLiteral("1")});
 }
 
 bool WhileKeyHeld(const QString& key, const std::function<bool()>& wait) {
-  if (Xdotool({QStringLiteral("keydown"), key}).isNull()) return false;
+  if (!Xdotool({QStringLiteral("keydown"), key})) return false;
   const bool gave = wait();
   Xdotool({QStringLiteral("keyup"), key});
   return gave;
 }
 
 QString WindowOf(qint64 pid, const QString& caption) {
-  return Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                  QString::number(pid), QStringLiteral("--name"), QLatin1Char('^') + caption + QLatin1Char('$')})
-      .section(QLatin1Char('\n'), 0, 0);
+  QString windows;
+  Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(pid),
+           QStringLiteral("--name"), QLatin1Char('^') + caption + QLatin1Char('$')},
+          &windows);
+  return windows.section(QLatin1Char('\n'), 0, 0);
 }
 
 QRect GeometryOf(const QString& window) {
   QRect geometry;
-  const QString shell = Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+  QString shell;
+  Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}, &shell);
   for (const QString& line : shell.split(QLatin1Char('\n'))) {
     const QString name = line.section(QLatin1Char('='), 0, 0);
     const int value = line.section(QLatin1Char('='), 1).toInt();

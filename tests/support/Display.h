@@ -11,8 +11,6 @@ namespace zingbox::test {
 
 // The X display, driven as a user drives it, through xdotool.
 
-// xdotool's output, trimmed; null when it failed.
-QString Xdotool(const QStringList& arguments);
 // Clicks `local` of `widget` with the pointer of the X display.
 bool ClickOnDisplay(const QWidget& widget, QPoint local);
 // Holds `key` down on the X display while `wait` runs, and tells what it gave.
