@@ -5,13 +5,15 @@
 namespace zingbox::test {
 namespace {
 
-// Whether xdotool did what it was asked; what it printed, trimmed, into `output`.
-bool Xdotool(const QStringList& arguments, QString* output = nullptr) {
+// Whether xdotool did what it was asked.
+bool Xdotool(const QStringList& arguments) { return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0; }
+
+// What xdotool printed, trimmed.
+QString XdotoolOutput(const QStringList& arguments) {
   QProcess xdotool;
   xdotool.start(QStringLiteral("xdotool"), arguments);
-  const bool done = xdotool.waitForFinished() && xdotool.exitStatus() == QProcess::NormalExit && xdotool.exitCode() == 0;
-  if (output != nullptr) *output = QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
-  return done;
+  xdotool.waitForFinished();
+  return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
 }
 
 }  // namespace
@@ -30,17 +32,14 @@ bool WhileKeyHeld(const QString& key, const std::function<bool()>& wait) {
 }
 
 QString WindowOf(qint64 pid, const QString& caption) {
-  QString windows;
-  Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(pid),
-           QStringLiteral("--name"), QLatin1Char('^') + caption + QLatin1Char('$')},
-          &windows);
-  return windows.section(QLatin1Char('\n'), 0, 0);
+  return XdotoolOutput({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                        QString::number(pid), QStringLiteral("--name"), QLatin1Char('^') + caption + QLatin1Char('$')})
+      .section(QLatin1Char('\n'), 0, 0);
 }
 
 QRect GeometryOf(const QString& window) {
   QRect geometry;
-  QString shell;
-  Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window}, &shell);
+  const QString shell = XdotoolOutput({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
   for (const QString& line : shell.split(QLatin1Char('\n'))) {
     const QString name = line.section(QLatin1Char('='), 0, 0);
     const int value = line.section(QLatin1Char('='), 1).toInt();
