@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/DragSteps.h"
-#include "tests/doubles/FakeForm.h"
+#include "tests/support/FakeForm.h"
 #include "window/FrameLayout.h"
 #include "window/ValueForm.h"
 

@@ -106,7 +106,6 @@ class Session:
 
 
 class Launcher(Session):
-    TITLE = "^Zingbox! Classic Zingbox Pack$"
     PROBE = re.compile(r"fscommand (\d+\.\d+) probe (\S+)")
 
     def __init__(self, program_dir, run_id, work_dir, data_home, screen):
@@ -136,7 +135,8 @@ class Launcher(Session):
 
     def check_window(self):
         """The window opened where the watcher looked, and clicks will land."""
-        window = xdotool("search", "--sync", "--onlyvisible", "--name", self.TITLE).split()[0]
+        title = f"^{os.environ['ZINGBOX_WINDOW_CAPTION']}$"  # set by run.sh
+        window = xdotool("search", "--sync", "--onlyvisible", "--name", title).split()[0]
         shell = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", window).split())
         placed = (int(shell["X"]), int(shell["Y"])), (int(shell["WIDTH"]), int(shell["HEIGHT"]))
         if placed != (self.origin, self.client):

@@ -8,10 +8,8 @@ namespace zingbox {
 // Numbers follow the classic toolkit's run-time errors, so a report reads the way
 // users of the original program would recognise.
 namespace error_number {
-inline constexpr int InvalidProcedureCall = 5;
 inline constexpr int Overflow = 6;
 inline constexpr int DivisionByZero = 11;
-inline constexpr int FileNotFound = 53;
 inline constexpr int InvalidPropertyValue = 380;
 inline constexpr int AutomationError = 440;
 }  // namespace error_number

@@ -7,7 +7,9 @@
 
 namespace zingbox {
 
-inline constexpr std::u16string_view Form1Caption = u"Zingbox! Classic Zingbox Pack";
+// The project's description in CMakeLists.txt, where the packaging checks and the
+// benchmark also take it from to find the window.
+inline constexpr std::u16string_view Form1Caption = u"" ZINGBOX_WINDOW_CAPTION;
 // The client area, in pixels; it opens at a fixed place, not centred by the system.
 inline constexpr int Form1ClientLeft = 309;
 inline constexpr int Form1ClientTop = 264;

@@ -11,13 +11,13 @@ fail() {
 
 # play_menu <program> <close-window helper> <run folder> [VARIABLE=value...]: on a fresh
 # Xvfb display, in a bare environment where nothing from the build or the caller may
-# help, the program plays its menu and its window is closed. Its output is left in
-# <run folder>/program.log.
+# help, the program plays its menu and its window, found by the caption the test names
+# in ZINGBOX_WINDOW_CAPTION, is closed. Its output is left in <run folder>/program.log.
 play_menu() {
   local program=$1 close_window=$2 run=$3
   shift 3
   mkdir -p "$run/home"
   env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$run/home" LANG=C.UTF-8 "$@" \
     xvfb-run -a -s '-screen 0 1600x1200x24' \
-    bash "$checks/MenuPlays.sh" "$program" "$close_window" "$run"
+    bash "$checks/MenuPlays.sh" "$program" "$close_window" "$run" "$ZINGBOX_WINDOW_CAPTION"
 }

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Inside an X session: starts the program, waits until its window shows the menu movie,
 # then closes the window as its close button would and expects a clean exit.
-# usage: MenuPlays.sh <program> <close-window helper> <scratch folder>
+# usage: MenuPlays.sh <program> <close-window helper> <scratch folder> <window caption>
 set -euo pipefail
-program=$1 close_window=$2 scratch=$3
-caption='Zingbox! Classic Zingbox Pack'
+program=$1 close_window=$2 scratch=$3 caption=$4
 stage_colour='#16246b' # the menu movie's deep-blue stage
 title_colour='#ffd24a' # its gold title
 pid=""

@@ -1,7 +1,6 @@
 // Form1's eight events reach their handlers, nothing else reacts, and an error that
 // escapes a handler is shown while the window stays usable.
 #include <QAbstractButton>
-#include <QFile>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -16,11 +15,6 @@ bool Contains(const std::vector<std::string>& operations, const std::string& ope
   return std::find(operations.begin(), operations.end(), operation) != operations.end();
 }
 
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QMessageBox* ErrorBox(const Form1& form) { return form.findChild<QMessageBox*>(ErrorBoundary::MessageBoxName); }
 
 }  // namespace
@@ -31,33 +25,33 @@ class Form1EventsTest : public QObject {
  private slots:
   void loadRunsOnceRightBeforeTheWindowFirstShows() {
     Form1Fixture fixture;
-    QVERIFY(fixture.flash.operations.size() == 4);  // only the design place so far
+    QVERIFY(fixture.log.Ops().size() == 4);  // only the design place so far
     fixture.form->show();
     const std::string menu = (QCoreApplication::applicationDirPath() + "\\zingbox.swf").toStdString();
-    const std::vector<std::string> load{"Top=780", "Left=605", "Movie=" + menu, "Play"};
-    QVERIFY(std::search(fixture.flash.operations.begin(), fixture.flash.operations.end(), load.begin(),
-                        load.end()) != fixture.flash.operations.end());
+    const std::vector<std::string> load{"flash.Top=780", "flash.Left=605", "flash.Movie=" + menu, "flash.Play"};
+    const std::vector<std::string>& ops = fixture.log.Ops();
+    QVERIFY(std::search(ops.begin(), ops.end(), load.begin(), load.end()) != ops.end());
     QVERIFY(!fixture.flash.windowShownAtFirstMovie);
     fixture.form->hide();
-    fixture.flash.operations.clear();
+    fixture.log.Clear();
     fixture.form->show();
-    QVERIFY(!Contains(fixture.flash.operations, "Movie=" + menu));
+    QVERIFY(!Contains(fixture.log.Ops(), "flash.Movie=" + menu));
   }
 
   // W and H are the client size plus the classic frame: 754x621 pixels -> 11430x9720 twips.
   void resizeSizesThePlayerOnShowAndEverySizeChange() {
     Form1Fixture fixture;
     fixture.form->show();
-    QCOMPARE(fixture.flash.width, 11430.0f - 1370);
-    QCOMPARE(fixture.flash.height, 9720.0f - 2060);
+    QCOMPARE(fixture.flash.Width(), 11430.0f - 1370);
+    QCOMPARE(fixture.flash.Height(), 9720.0f - 2060);
     QCOMPARE(fixture.Picture("Image7").Left(), 11430.0f - 990);
     fixture.form->resize(800, 500);
-    QTRY_COMPARE(fixture.flash.width, 12120.0f - 1370);
-    QCOMPARE(fixture.flash.height, 7905.0f - 2060);
+    QTRY_COMPARE(fixture.flash.Width(), 12120.0f - 1370);
+    QCOMPARE(fixture.flash.Height(), 7905.0f - 2060);
     QCOMPARE(fixture.Caption("Label4").Top(), 7905.0f - 720);
     fixture.form->resize(700, 100);  // too low for the player, which refuses; the pass ends there
-    QTRY_COMPARE(fixture.flash.width, 10620.0f - 1370);
-    QCOMPARE(fixture.flash.height, 7905.0f - 2060);
+    QTRY_COMPARE(fixture.flash.Width(), 10620.0f - 1370);
+    QCOMPARE(fixture.flash.Height(), 7905.0f - 2060);
     QCOMPARE(fixture.Caption("Label4").Top(), 7905.0f - 720);
   }
 
@@ -66,9 +60,9 @@ class Form1EventsTest : public QObject {
     fixture.form->show();
     fixture.form->setWindowState(Qt::WindowMinimized);
     fixture.form->resize(800, 500);
-    QCOMPARE(fixture.flash.width, 11430.0f - 1370);
+    QCOMPARE(fixture.flash.Width(), 11430.0f - 1370);
     fixture.form->setWindowState(Qt::WindowNoState);
-    QTRY_COMPARE(fixture.flash.width, 12120.0f - 1370);
+    QTRY_COMPARE(fixture.flash.Width(), 12120.0f - 1370);
   }
 
   void aGameChosenInTheMenuLoads() {
@@ -76,7 +70,7 @@ class Form1EventsTest : public QObject {
     fixture.form->show();
     fixture.flash.RaiseFSCommand(u"game", u"wuzz");
     QCOMPARE(fixture.form->State().CurrentGame, int16_t(5));
-    QVERIFY(Contains(fixture.flash.operations, "BGColor=99cc99"));
+    QVERIFY(Contains(fixture.log.Ops(), "flash.BGColor=99cc99"));
   }
 
   void aClickOnMenuPressesTheButtonUntilTheTick() {
@@ -107,15 +101,14 @@ class Form1EventsTest : public QObject {
     QCOMPARE(fixture.form->State().Playing, True);
   }
 
-  // The mail link goes to xdg-open; the test's PATH puts a recording one first.
+  // The mail link goes to xdg-open: the fixture's stand-in.
   void aClickOnSendAFriendHandsTheMailLinkOver() {
-    const QString record = qEnvironmentVariable("ZINGBOX_XDG_OPEN_RECORD");
-    QVERIFY(!record.isEmpty());
-    QFile::remove(record);
     Form1Fixture fixture;
     QVERIFY(fixture.ShowAndActivate());
     fixture.ClickOn(fixture.Picture("Image7"));
-    QTRY_VERIFY(Read(record).startsWith("mailto:"));
+    const std::vector<std::string> handedOver = fixture.opener.WaitForAddresses(1);
+    QCOMPARE(handedOver.size(), size_t{1});
+    QVERIFY(handedOver.front().rfind("mailto:", 0) == 0);
     QVERIFY(!fixture.Timer1().Enabled());
   }
 
@@ -124,7 +117,7 @@ class Form1EventsTest : public QObject {
     QVERIFY(fixture.ShowAndActivate());
     fixture.ClickOn(fixture.Picture("Image5"));
     QVERIFY(fixture.Picture("Image6").Visible());
-    fixture.flash.operations.clear();
+    fixture.log.Clear();
     const ShellState before = fixture.form->State();
     fixture.ClickOn(fixture.Picture("Image6"));  // the pressed picture, over Restart
     for (const char* name : {"Label1", "Label2", "Label3", "Label4"}) fixture.ClickOn(fixture.Caption(name));
@@ -132,7 +125,7 @@ class Form1EventsTest : public QObject {
       const QRect place = fixture.Picture(name).geometry();
       fixture.ClickAt(place.topLeft() + QPoint(place.width() / 2, 2));
     }
-    QVERIFY(fixture.flash.operations.empty());
+    QVERIFY(fixture.log.Ops().empty());
     QCOMPARE(fixture.form->State().CurrentGame, before.CurrentGame);
     QCOMPARE(fixture.form->State().Playing, before.Playing);
     QVERIFY(!fixture.Picture("Image5").Visible());  // still pressed: nothing ran but the tick
@@ -142,7 +135,7 @@ class Form1EventsTest : public QObject {
   void anEscapingErrorIsShownOnceAndTheWindowStaysUsable() {
     Form1Fixture fixture;
     QVERIFY(fixture.ShowAndActivate());
-    fixture.flash.refuse = "Movie";
+    fixture.log.FailAt("flash.Movie");
     fixture.ClickOn(fixture.Picture("Image1"));
     QMessageBox* box = ErrorBox(*fixture.form);
     QVERIFY(box != nullptr);
@@ -157,34 +150,34 @@ class Form1EventsTest : public QObject {
     QTRY_VERIFY(ErrorBox(*fixture.form) == nullptr);
 
     // The menu's command fails at its load: the colour before it stays set, the number is not taken.
-    fixture.flash.operations.clear();
+    fixture.log.Clear();
     fixture.flash.RaiseFSCommand(u"game", u"wuzz");
     box = ErrorBox(*fixture.form);
     QVERIFY(box != nullptr);
     QVERIFY(box->text().contains("while carrying out the menu's command"));
-    QCOMPARE(fixture.flash.operations, std::vector<std::string>{"BGColor=99cc99"});
+    QCOMPARE(fixture.log.Ops(), std::vector<std::string>{"flash.BGColor=99cc99"});
     QCOMPARE(fixture.form->State().CurrentGame, int16_t(0));
     box->close();
     QTRY_VERIFY(ErrorBox(*fixture.form) == nullptr);
 
-    fixture.flash.refuse.clear();
+    fixture.log.FailNothing();
     fixture.flash.RaiseFSCommand(u"game", u"quib");
     QCOMPARE(fixture.form->State().CurrentGame, int16_t(6));
     fixture.ClickOn(fixture.Picture("Image3"));
-    QVERIFY(Contains(fixture.flash.operations, "StopPlay"));
+    QVERIFY(Contains(fixture.log.Ops(), "flash.StopPlay"));
     QCOMPARE(fixture.Caption("Label3").text(), QString("Resume"));
     QVERIFY(ErrorBox(*fixture.form) == nullptr);
   }
 
   void anErrorAtStartUpIsShownAndTheWindowStillOpens() {
     Form1Fixture fixture;
-    fixture.flash.refuse = "Play";
+    fixture.log.FailAt("flash.Play");
     fixture.form->show();
     QMessageBox* box = ErrorBox(*fixture.form);
     QVERIFY(box != nullptr);
     QVERIFY(box->text().contains("while starting up"));
     QVERIFY(fixture.form->isVisible());
-    QCOMPARE(fixture.flash.width, 11430.0f - 1370);
+    QCOMPARE(fixture.flash.Width(), 11430.0f - 1370);
     box->close();
   }
 };

@@ -4,17 +4,20 @@
 
 #include <QtTest>
 
-#include "FakeHostedPlayer.h"
 #include "platform/qt/QtLabel.h"
 #include "platform/qt/QtPicture.h"
+#include "tests/support/HostedRecordingPlayer.h"
+#include "tests/support/StandInOpener.h"
 #include "window/Form1.h"
 
 namespace zingbox::test {
 
-// A Form1 around the fake player, with its controls found by object name as a user's
-// tools would find them.
+// A Form1 around the recording player, with its controls found by object name as a
+// user's tools would find them. No real mail program starts while it lives.
 struct Form1Fixture {
-  FakeHostedPlayer flash;
+  StandInOpener opener;
+  OperationLog log;
+  HostedRecordingPlayer flash{log};
   std::unique_ptr<Form1> form = std::make_unique<Form1>(flash);
 
   QtPicture& Picture(const char* name) const {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "tests/e2e/player/PlayerHarness.h"
+#include "tests/support/ShownMessage.h"
 
 namespace zingbox::test {
 namespace {
@@ -31,10 +32,7 @@ class FailureTest : public QObject {
   std::unique_ptr<PlayerHarness> harness_;
   QTemporaryDir outside_;
 
-  QString PageMessage() {
-    return harness_->EvaluateInPage(QStringLiteral(
-        "document.getElementById('message').hidden ? '' : document.getElementById('message').innerText"));
-  }
+  QString PageMessage() { return MessageShownBy(harness_->Player()).Text(); }
 
  private slots:
   void initTestCase() {

@@ -13,6 +13,7 @@
 #include "shell/MenuCommands.h"
 #include "tests/e2e/player/MovieFrames.h"
 #include "tests/e2e/player/PlayerHarness.h"
+#include "tests/support/ShownMessage.h"
 
 namespace zingbox::test {
 namespace {
@@ -43,11 +44,6 @@ class FileNameCaseTest : public QObject {
     harness_->ForgetCommands();
     harness_->Player().SetMovie(AskedFor(movie));
     return harness_->WaitForCommand(command, args);
-  }
-
-  QString Message(const QString& part) {
-    return harness_->EvaluateInPage(QString("document.getElementById('message')?.hidden === false ? "
-                                            "document.getElementById('message-%1').textContent : ''").arg(part));
   }
 
  private slots:
@@ -103,8 +99,9 @@ class FileNameCaseTest : public QObject {
     QFETCH(QString, file);
     QFETCH(QString, reason);
     harness_->Player().SetMovie(AskedFor(file));
-    QTRY_COMPARE_WITH_TIMEOUT(Message("file"), QString::fromStdU16String(AskedFor(file)), 20000);
-    QVERIFY2(Message("reason").contains(reason), qPrintable(Message("reason")));
+    QTRY_COMPARE_WITH_TIMEOUT(MessageShownBy(harness_->Player()).file, QString::fromStdU16String(AskedFor(file)), 20000);
+    const QString said = MessageShownBy(harness_->Player()).reason;
+    QVERIFY2(said.contains(reason), qPrintable(said));
   }
 };
 

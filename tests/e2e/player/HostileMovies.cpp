@@ -5,14 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/Stages.h"
 #include "tools/swfkit/Recipe.h"
 
 namespace zingbox::swf {
 namespace {
 
 // Version 8, so that flash.external.ExternalInterface is there to be tried.
-constexpr Stage SmallStage = {
-    .width = 320, .height = 240, .frameRate = 30, .background = Color::rgb(0x203040), .version = 8};
+constexpr Stage SmallStage = [] {
+  Stage stage = test::SmallStage;
+  stage.version = 8;
+  return stage;
+}();
 constexpr int FloodSize = 5000;
 
 // Runs `steps` on `movie` `framesApart` frames apart, so that no navigation cuts short the

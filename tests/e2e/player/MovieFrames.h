@@ -14,9 +14,6 @@ namespace zingbox::test {
 // not hold the page up.
 bool RunUntil(const std::function<bool()>& done, int timeoutMs = 20000);
 
-// The frame rate of every test movie.
-constexpr int FramesPerSecond = 30;
-
 // Waits until the playing movie has sent `command` `frames` times more: a wait measured
 // in rendered frames, for checks that something did not happen.
 bool PlayFrames(PlayerHarness& harness, int frames, const QString& command = QStringLiteral("tick"));

@@ -5,29 +5,21 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QTest>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <cstdlib>
-#include <memory>
-#include <optional>
 
 #include "platform/qt/Twips.h"
 
 namespace zingbox::test {
-namespace {
-
-bool Xdotool(const QStringList& arguments) { return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0; }
-
-}  // namespace
 
 PlayerHarness::PlayerHarness() : player_(new RufflePlayer(&window_)) {
   window_.resize(480, 360);
   player_->SetLeft(PixelsToTwips(20));
   player_->SetTop(PixelsToTwips(20));
-  player_->SetWidth(PixelsToTwips(320));
-  player_->SetHeight(PixelsToTwips(240));
+  player_->SetWidth(PixelsToTwips(static_cast<int>(SmallStage.width)));
+  player_->SetHeight(PixelsToTwips(static_cast<int>(SmallStage.height)));
   player_->OnFSCommand([this](const std::u16string& command, const std::u16string& args) {
     commands_.push_back({QString::fromStdU16String(command), QString::fromStdU16String(args)});
     if (forward_) forward_(command, args);
@@ -98,28 +90,6 @@ bool SameColour(QColor actual, QColor expected, int tolerance) {
   return std::abs(actual.red() - expected.red()) <= tolerance &&
          std::abs(actual.green() - expected.green()) <= tolerance &&
          std::abs(actual.blue() - expected.blue()) <= tolerance;
-}
-
-bool ClickOnDisplay(const QWidget& widget, QPoint local) {
-  const QPoint global = widget.mapToGlobal(local);
-  return Xdotool({QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y()),
-                  QStringLiteral("click"), QStringLiteral("1")});
-}
-
-bool WhileKeyHeld(const QString& key, const std::function<bool()>& wait) {
-  if (!Xdotool({QStringLiteral("keydown"), key})) return false;
-  const bool gave = wait();
-  Xdotool({QStringLiteral("keyup"), key});
-  return gave;
-}
-
-QString Evaluate(QWebEnginePage& page, const QString& expression, quint32 world) {
-  // Shared, because the answer may come after this has given up waiting.
-  auto answer = std::make_shared<std::optional<QString>>();
-  page.runJavaScript(QStringLiteral("String(%1)").arg(expression), world,
-                     [answer](const QVariant& value) { *answer = value.toString(); });
-  if (!QTest::qWaitFor([&] { return answer->has_value(); }, 10000)) return QStringLiteral("<no answer>");
-  return **answer;
 }
 
 bool WaitForDrawnFrames(QWebEnginePage& page, int frames, int timeoutMs) {

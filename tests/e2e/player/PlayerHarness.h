@@ -11,8 +11,9 @@
 
 #include "platform/ruffle/EngineEnvironment.h"
 #include "platform/ruffle/RufflePlayer.h"
-
-class QWebEnginePage;
+#include "tests/support/Display.h"
+#include "tests/support/PageScript.h"
+#include "tests/support/Stages.h"
 
 namespace zingbox::test {
 
@@ -21,8 +22,8 @@ struct Command {
   QString args;
 };
 
-// A window with a real RufflePlayer in it, placed at (20, 20) px and sized 320x240 px
-// through the player's own twip setters, shown and recording every FSCommand.
+// A window with a real RufflePlayer in it, placed at (20, 20) px and sized to the test
+// movies' stage through the player's own twip setters, shown and recording every FSCommand.
 class PlayerHarness {
  public:
   PlayerHarness();
@@ -69,14 +70,6 @@ class PlayerHarness {
 };
 
 bool SameColour(QColor actual, QColor expected, int tolerance = 3);
-
-// Clicks `local` of `widget` with the pointer of the X display.
-bool ClickOnDisplay(const QWidget& widget, QPoint local);
-// Holds `key` down on the X display while `wait` runs, and tells what it gave.
-bool WhileKeyHeld(const QString& key, const std::function<bool()>& wait);
-
-// Evaluates a JavaScript expression in `world` of the page and returns it as text.
-QString Evaluate(QWebEnginePage& page, const QString& expression, quint32 world);
 
 // Waits until the page has drawn `frames` animation frames: the chances a playing movie
 // has to move on. Counted in a script world of the test's own, where neither the movie

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +10,7 @@
 
 #include "tests/e2e/player/MovieFrames.h"
 #include "tests/e2e/player/PlayerHarness.h"
+#include "tests/support/ShownMessage.h"
 
 namespace zingbox::test {
 namespace {
@@ -23,12 +23,6 @@ constexpr int PastTheScriptLimitMs = 40000;
 std::vector<int> SinceFirstFrame(std::vector<int> numbers) {
   numbers.erase(numbers.begin(), std::find(numbers.begin(), numbers.end(), 1));
   return numbers;
-}
-
-// The player's own message over its area, or nothing while none shows.
-QString ShownMessage(RufflePlayer& player) {
-  const auto* message = player.findChild<QLabel*>("playerMessage");
-  return message != nullptr && message->isVisible() ? message->text() : QString();
 }
 
 }  // namespace
@@ -58,18 +52,18 @@ class RecoveryTest : public QObject {
                             20000));
     ExpectHeldAtItsFirstFrame(harness);
     QVERIFY(harness.WaitForPixel({160, 120}, QColor(0x99, 0xcc, 0x99)));
-    QCOMPARE(ShownMessage(player), QString());
+    QCOMPARE(MessageShownBy(player).Text(), QString());
     player.Play();
     QVERIFY(harness.WaitForCommand(Frame, "10"));
     QVERIFY(CountsOnFromOne(SinceFirstFrame(Reported(harness, Frame))));
 
     // The third death within the minute: it says so, and a movie tries again.
     QVERIFY(harness.KillRenderer() > 0);
-    QTRY_VERIFY_WITH_TIMEOUT(ShownMessage(player).contains("The Flash player stopped unexpectedly."), 20000);
-    QVERIFY2(ShownMessage(player).contains("folder\\counter.swf"), qPrintable(ShownMessage(player)));
+    QTRY_VERIFY_WITH_TIMEOUT(MessageShownBy(player).Text().contains("The Flash player stopped unexpectedly."), 20000);
+    QVERIFY2(MessageShownBy(player).Text().contains("folder\\counter.swf"), qPrintable(MessageShownBy(player).Text()));
     QVERIFY(harness.LoadAndWaitFor("plain.swf", "started", "plain"));
     QVERIFY(harness.WaitForPixel({160, 120}, QColor(0x20, 0x40, 0xff)));
-    QCOMPARE(ShownMessage(player), QString());
+    QCOMPARE(MessageShownBy(player).Text(), QString());
   }
 
   void damagedPlayerScriptIsNamed() {
@@ -84,9 +78,9 @@ class RecoveryTest : public QObject {
     player.resize(400, 300);
     player.show();
     player.SetMovie(PlayerHarness::MoviePath("plain.swf"));
-    QTRY_VERIFY_WITH_TIMEOUT(ShownMessage(player).contains("The Flash player cannot start."), 25000);
-    QVERIFY2(ShownMessage(player).contains(QDir::toNativeSeparators(script.fileName())),
-             qPrintable(ShownMessage(player)));
+    QTRY_VERIFY_WITH_TIMEOUT(MessageShownBy(player).Text().contains("The Flash player cannot start."), 25000);
+    QVERIFY2(MessageShownBy(player).Text().contains(QDir::toNativeSeparators(script.fileName())),
+             qPrintable(MessageShownBy(player).Text()));
   }
 
   void movieStuckInItsScriptLetsTheNextMovieIn() {
@@ -97,7 +91,7 @@ class RecoveryTest : public QObject {
     QVERIFY(harness.WaitForCommand(Frame, "5", PastTheScriptLimitMs));
     // Then the buttons work as ever.
     ExpectStopPlayHoldsThenPlayGoesOn(harness);
-    QCOMPARE(ShownMessage(harness.Player()), QString());
+    QCOMPARE(MessageShownBy(harness.Player()).Text(), QString());
   }
 };
 

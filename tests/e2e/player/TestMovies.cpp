@@ -3,12 +3,13 @@
 #include <string>
 #include <utility>
 
+#include "tests/support/Stages.h"
 #include "tools/swfkit/Recipe.h"
 
 namespace zingbox::swf {
 namespace {
 
-constexpr Stage SmallStage = {.width = 320, .height = 240, .frameRate = 30, .background = Color::rgb(0x203040)};
+using test::SmallStage;
 constexpr Color GameBlue = Color::rgb(0x2040ff);
 constexpr int CounterFrames = 900;  // 30 s at 30 fps: no test waits for it to wrap
 

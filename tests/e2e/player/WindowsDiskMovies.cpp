@@ -1,11 +1,12 @@
 // Movies made as if on Windows: they ask for their files in whatever case their authors
 // typed, not the case the files have on disk. Each says what arrived.
+#include "tests/support/Stages.h"
 #include "tools/swfkit/Recipe.h"
 
 namespace zingbox::swf {
 namespace {
 
-constexpr Stage SmallStage = {.width = 320, .height = 240, .frameRate = 30, .background = Color::rgb(0x304020)};
+using test::SmallStage;
 
 Movie Running(const Actions& firstFrame) {
   Movie movie(SmallStage);

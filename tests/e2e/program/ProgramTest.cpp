@@ -16,8 +16,9 @@
 
 #include "platform/ruffle/EngineEnvironment.h"
 #include "platform/ruffle/RufflePlayer.h"
-#include "tests/e2e/player/FakeOpener.h"
 #include "tests/e2e/player/PlayerHarness.h"
+#include "tests/support/ShownMessage.h"
+#include "tests/support/StandInOpener.h"
 #include "window/ErrorBoundary.h"
 #include "window/Form1.h"
 
@@ -48,7 +49,7 @@ void GiveUpReadingEveryFile() {
 class ProgramTest : public QObject {
   Q_OBJECT
 
-  test::FakeOpener opener_;
+  test::StandInOpener opener_;
   std::unique_ptr<RufflePlayer> flash_;
   std::unique_ptr<Form1> form_;
 
@@ -95,12 +96,7 @@ class ProgramTest : public QObject {
   QWidget* Control(const char* name) const { return form_->findChild<QWidget*>(name); }
   QString Label3() const { return form_->findChild<QLabel*>("Label3")->text(); }
   QMessageBox* ErrorBox() const { return form_->findChild<QMessageBox*>(ErrorBoundary::MessageBoxName); }
-  QString PlayerMessage() const {
-    return test::Evaluate(*flash_->page(),
-                          "document.getElementById('message').hidden ? '' : "
-                          "document.getElementById('message').innerText",
-                          QWebEngineScript::MainWorld);
-  }
+  QString PlayerMessage() const { return test::MessageShownBy(*flash_).Text(); }
   std::map<QString, QRect> Layout() const {
     std::map<QString, QRect> places;
     for (const QWidget* child : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -110,14 +106,13 @@ class ProgramTest : public QObject {
   // Clicks Send a Friend under `name` and waits for its request. A click made before it,
   // under another name, had its request on the way first.
   void HandOverOnce(const char* name) const {
-    test::FakeOpener::NameClicks(name);
+    test::StandInOpener::NameClicks(name);
     Click("Image7");
-    QTRY_COMPARE_WITH_TIMEOUT(opener_.Addresses(name).size(), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(opener_.Addresses(name).size(), size_t{1}, 10000);
   }
 
  private slots:
   void initTestCase() {
-    QVERIFY(opener_.Install());
     flash_ = std::make_unique<RufflePlayer>();
     form_ = std::make_unique<Form1>(*flash_);
     form_->show();
@@ -196,21 +191,21 @@ class ProgramTest : public QObject {
   }
 
   void sendAFriendHandsOverOneLinkPerClickOnThePictureOnly() {
-    test::FakeOpener::NameClicks("gift");
+    test::StandInOpener::NameClicks("gift");
     Click("Image7");
     Click("Image7");
-    QTRY_COMPARE_WITH_TIMEOUT(opener_.Addresses("gift").size(), 2, 10000);
-    for (const QString& address : opener_.Addresses("gift"))
-      QVERIFY(address.startsWith("mailto: ?subject=You have to try this!!!&body="));
+    QTRY_COMPARE_WITH_TIMEOUT(opener_.Addresses("gift").size(), size_t{2}, 10000);
+    for (const std::string& address : opener_.Addresses("gift"))
+      QVERIFY(address.rfind("mailto: ?subject=You have to try this!!!&body=", 0) == 0);
     QVERIFY(KeysReachTheMovie());
 
     // Where the caption lies over the picture's lower edge, a click is the caption's.
-    test::FakeOpener::NameClicks("caption");
+    test::StandInOpener::NameClicks("caption");
     const QPoint onBoth(Control("Image7")->geometry().center().x(), Control("Label4")->geometry().top() + 3);
     QVERIFY(Control("Image7")->geometry().contains(onBoth));
     ClickAt(form_.get(), onBoth);
     HandOverOnce("after caption");
-    QCOMPARE(opener_.Addresses("caption").size(), 0);
+    QVERIFY(opener_.Addresses("caption").empty());
     QCOMPARE(form_->State().CurrentGame, 0);
   }
 
@@ -220,14 +215,14 @@ class ProgramTest : public QObject {
     form_->resize(250, opening.height());  // outer width 3870 twips
     QTRY_VERIFY(!gift->isVisible());
     QVERIFY(!Control("Label4")->isVisible());
-    test::FakeOpener::NameClicks("hidden");
+    test::StandInOpener::NameClicks("hidden");
     ClickAt(form_.get(), QPoint(form_->width() - 990 / 15 + 120 / 15 + 10, form_->height() - 1250 / 15 + 405 / 15 + 10));
 
     form_->resize(opening);
     QTRY_VERIFY(gift->isVisible());
     QVERIFY(Control("Label4")->isVisible());
     HandOverOnce("after widening");
-    QCOMPARE(opener_.Addresses("hidden").size(), 0);
+    QVERIFY(opener_.Addresses("hidden").empty());
   }
 
   // Narrower than about 136 px a centre piece of the frame refuses its width; lower than

@@ -11,6 +11,9 @@
 #include <QTest>
 #include <optional>
 
+#include "tests/support/Display.h"
+#include "window/Form1Description.h"
+
 namespace zingbox::test {
 
 // One run of the real program on a home folder of the test's choosing, watched through
@@ -49,16 +52,7 @@ class ProgramRun {
   QRect WaitForWindow() {
     QString window;
     if (!QTest::qWaitFor([&] { return !(window = WindowId()).isEmpty(); }, StartTimeoutMs)) return {};
-    QRect geometry;
-    for (const QString& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
-      const QString name = line.section('=', 0, 0);
-      const int value = line.section('=', 1).toInt();
-      if (name == "X") geometry.moveLeft(value);
-      if (name == "Y") geometry.moveTop(value);
-      if (name == "WIDTH") geometry.setWidth(value);
-      if (name == "HEIGHT") geometry.setHeight(value);
-    }
-    return geometry;
+    return GeometryOf(window);
   }
 
   // Whether the movie has said anything at all: a copy that hands over plays nothing.
@@ -76,16 +70,8 @@ class ProgramRun {
   static constexpr int StartTimeoutMs = 60000;
   static constexpr int EndTimeoutMs = 20000;
 
-  static QString Xdotool(const QStringList& arguments) {
-    QProcess xdotool;
-    xdotool.start("xdotool", arguments);
-    xdotool.waitForFinished();
-    return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
-  }
   QString WindowId() {
-    const QString pid = QString::number(process_.processId());
-    const QString ids = Xdotool({"search", "--onlyvisible", "--pid", pid, "--name", "^Zingbox! Classic Zingbox Pack$"});
-    return ids.section('\n', 0, 0);
+    return WindowOf(process_.processId(), QString::fromStdU16String(std::u16string(Form1Caption)));
   }
   // "<command> <args>" of every FSCommand the log has shown so far, in order.
   QStringList Said() {

@@ -1,24 +1,16 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <clocale>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/desktop/AnsiCodePage.h"
 #include "share/Module1.h"
 #include "share/SendAFriend.h"
+#include "tests/support/StandInOpener.h"
 
 namespace zingbox {
 namespace {
-
-namespace fs = std::filesystem;
 
 // The link as a person reads it, typed independently of the program's constant.
 const std::string LinkText =
@@ -35,74 +27,20 @@ std::string WithPlainDashes(std::string text) {
   return text;
 }
 
-// A stand-in xdg-open, first on PATH, that writes each call's arguments (NUL-separated)
-// to a file of its own.
-class FakeXdgOpen {
- public:
-  FakeXdgOpen() : dir_(fs::temp_directory_path() / ("zingbox-xdg-" + std::to_string(getpid()))) {
-    fs::create_directories(dir_ / "calls");
-    const fs::path script = dir_ / "xdg-open";
-    std::ofstream(script) << "#!/bin/sh\nprintf '%s\\0' \"$#\" \"$@\" > \"" << (dir_ / "calls").string()
-                          << "/$$.tmp\" && mv \"" << (dir_ / "calls").string() << "/$$.tmp\" \""
-                          << (dir_ / "calls").string() << "/$$\"\n";
-    fs::permissions(script, fs::perms::owner_all);
-    setenv("PATH", (dir_.string() + ":" + std::getenv("PATH")).c_str(), 1);
-  }
-  ~FakeXdgOpen() { fs::remove_all(dir_); }
-
-  // The calls so far, once count of them have arrived (the opener does not wait for them).
-  std::vector<std::string> WaitForCalls(size_t count) const {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    std::vector<std::string> calls;
-    while (std::chrono::steady_clock::now() < deadline) {
-      calls.clear();
-      for (const auto& entry : fs::directory_iterator(dir_ / "calls")) {
-        if (entry.path().extension() == ".tmp") continue;
-        std::ostringstream bytes;
-        bytes << std::ifstream(entry.path(), std::ios::binary).rdbuf();
-        calls.push_back(bytes.str());
-      }
-      if (calls.size() >= count) break;
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return calls;
-  }
-
-  void Forget() const {
-    for (const auto& entry : fs::directory_iterator(dir_ / "calls")) fs::remove(entry.path());
-  }
-
- private:
-  fs::path dir_;
-};
-
-std::string OneArgument(const std::string& argument) { return std::string("1") + '\0' + argument + '\0'; }
-
-TEST(SendAFriend, HandsTheLinkToXdgOpenAsOneArgumentInTheLocalesCharacterSet) {
-  FakeXdgOpen opener;
+TEST(SendAFriend, HandsTheLinkToXdgOpenAsOneArgumentInTheLocalesCharacterSetAndLeavesNoZombie) {
+  const test::StandInOpener opener;
 
   ASSERT_NE(std::setlocale(LC_ALL, "C.UTF-8"), nullptr);
   Image7_Click(0);
   Image7_Click(0);
-  const std::vector<std::string> utf8Calls = opener.WaitForCalls(2);
-  ASSERT_EQ(utf8Calls.size(), 2u) << "each click is a request of its own";
-  for (const std::string& call : utf8Calls) EXPECT_EQ(call, OneArgument(LinkText));
+  // Each click is a request of its own.
+  EXPECT_EQ(opener.WaitForAddresses(2), std::vector<std::string>(2, LinkText));
 
   opener.Forget();
   ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
   Image7_Click(0);
-  const std::vector<std::string> asciiCalls = opener.WaitForCalls(1);
-  ASSERT_EQ(asciiCalls.size(), 1u);
-  EXPECT_EQ(asciiCalls[0], OneArgument(WithPlainDashes(LinkText)));
-}
-
-TEST(SendAFriend, LeavesNoZombieBehind) {
-  FakeXdgOpen opener;
-  Image7_Click(0);
-  opener.WaitForCalls(1);
-  // Every child of ours has been reaped: nothing is left to wait for.
-  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
-  EXPECT_EQ(errno, ECHILD);
+  EXPECT_EQ(opener.WaitForAddresses(1), std::vector<std::string>{WithPlainDashes(LinkText)});
+  EXPECT_TRUE(test::StandInOpener::EveryChildReaped());
 }
 
 TEST(AnsiCodePage, KeepsWhatTheCharacterSetHasAndSubstitutesTheRest) {

@@ -5,8 +5,8 @@
 
 #include "platform/RuntimeError.h"
 #include "shell/MenuCommands.h"
-#include "tests/doubles/FakeControls.h"
-#include "tests/doubles/RecordingPlayer.h"
+#include "tests/support/FakeControls.h"
+#include "tests/support/RecordingPlayer.h"
 
 namespace zingbox {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "platform/RuntimeError.h"
 #include "shell/PlayerButtons.h"
-#include "tests/doubles/FakeForm.h"
+#include "tests/support/FakeForm.h"
 
 namespace zingbox {
 namespace {
@@ -105,28 +105,20 @@ TEST_F(PlayerButtonsTest, MenuStopsAtAFailingStep) {
   }
 }
 
-TEST_F(PlayerButtonsTest, PauseKeepsPlayingTrueWhenTheCaptionFails) {
-  Given(2, True);
-  fake.log.FailAt("Label3.Caption=Resume");
-  EXPECT_THROW(PauseResume(), RuntimeError);
-  EXPECT_EQ(state.Playing, True);
-
-  Given(2, True);
-  fake.log.FailAt("flash.StopPlay");
-  EXPECT_THROW(PauseResume(), RuntimeError);
-  EXPECT_EQ(state.Playing, True);
-}
-
-TEST_F(PlayerButtonsTest, ResumeSetsPlayingBeforeTheCaption) {
-  Given(2, False);
-  fake.log.FailAt("Label3.Caption=Pause");
-  EXPECT_THROW(PauseResume(), RuntimeError);
-  EXPECT_EQ(state.Playing, True);
-
-  Given(2, False);
-  fake.log.FailAt("flash.Play");
-  EXPECT_THROW(PauseResume(), RuntimeError);
-  EXPECT_EQ(state.Playing, False);
+// Pause sets Playing only once its caption is set; Resume sets it after Play, before its caption.
+TEST_F(PlayerButtonsTest, PauseAndResumeSetPlayingAtTheirOwnStep) {
+  struct Failing {
+    int16_t playing;
+    const char* step;
+    int16_t playingAfter;
+  };
+  for (const Failing& failing : {Failing{True, "Label3.Caption=Resume", True}, Failing{True, "flash.StopPlay", True},
+                                 Failing{False, "Label3.Caption=Pause", True}, Failing{False, "flash.Play", False}}) {
+    Given(2, failing.playing);
+    fake.log.FailAt(failing.step);
+    EXPECT_THROW(PauseResume(), RuntimeError) << failing.step;
+    EXPECT_EQ(state.Playing, failing.playingAfter) << failing.step;
+  }
 }
 
 TEST_F(PlayerButtonsTest, AFailedPressStepRunsNoAction) {

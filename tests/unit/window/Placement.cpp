@@ -27,4 +27,10 @@ void ResizeTo(FakeForm& fake, float width, float height) {
   ResizePass(fake.controls);
 }
 
+Placement FreshLayout(float width, float height) {
+  FakeForm fresh;
+  ResizeTo(fresh, width, height);
+  return PlacementOf(fresh);
+}
+
 }  // namespace zingbox::test

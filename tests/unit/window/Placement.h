@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "tests/doubles/FakeForm.h"
+#include "tests/support/FakeForm.h"
 
 namespace zingbox::test {
 
@@ -15,5 +15,8 @@ Placement PlacementOf(const FakeForm& fake);
 
 // Gives the window a new outer size and raises Resize, as the toolkit does.
 void ResizeTo(FakeForm& fake, float width, float height);
+
+// The layout one pass gives a fresh window of that outer size.
+Placement FreshLayout(float width, float height);
 
 }  // namespace zingbox::test

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "tests/unit/window/Placement.h"
 #include "window/FrameLayout.h"
 
@@ -8,54 +11,39 @@ namespace {
 
 constexpr float kRoomyHeight = 9000;
 
-TEST(TopRow, FitsExactlyAtTheSumOfCornersAndNaturalCentre) {
-  FakeForm fake;
-  ResizeTo(fake, 8340, kRoomyHeight);
-  EXPECT_EQ(fake.top_lf.Width(), 0);
-  EXPECT_EQ(fake.top_rf.Width(), 10);
-  EXPECT_EQ(fake.topp.Width(), 6675);
-  EXPECT_EQ(fake.topp.Left(), 750);
-  EXPECT_EQ(fake.top_rf.Left(), 7425);
-  EXPECT_EQ(fake.top_right.Left(), 7425);
-}
+struct RowBoundary {
+  const char* what;
+  float width;
+  std::vector<std::pair<const char*, float>> expected;
+};
 
-TEST(TopRow, OneTwipNarrowerClosesBothFillersAndNarrowsTheCentre) {
-  FakeForm fake;
-  ResizeTo(fake, 8339, kRoomyHeight);
-  EXPECT_EQ(fake.top_lf.Width(), 0);
-  EXPECT_EQ(fake.top_rf.Width(), 0);
-  EXPECT_EQ(fake.topp.Width(), 8339 - 1665);
-  EXPECT_EQ(fake.top_rf.Left(), fake.top_right.Left());
-}
+// The top row fits exactly at the sum of its corners and natural centre (8340) and the
+// bottom row at 8415; between the two the bottom row settles its centre while the top
+// row keeps the reset one. Narrower, both fillers of a row close, the centre fills the
+// gap and the bottom row's right filler lies over its corner.
+const RowBoundary RowBoundaries[] = {
+    {"top row exactly", 8340,
+     {{"top_lf.Width", 0}, {"top_rf.Width", 10}, {"topp.Width", 6675}, {"topp.Left", 750},
+      {"top_rf.Left", 7425}, {"top_right.Left", 7425}}},
+    {"top row a twip narrower", 8339,
+     {{"top_lf.Width", 0}, {"top_rf.Width", 0}, {"topp.Width", 6674}, {"top_rf.Left", 7424},
+      {"top_right.Left", 7424}}},
+    {"bottom row exactly", 8415, {{"bott.Width", 6255}, {"bot_lf.Width", 0}, {"bot_rf.Width", 10}}},
+    {"bottom row narrower", 8000,
+     {{"bott.Width", 5840}, {"bott.Left", 960}, {"bot_lf.Width", 0}, {"bot_rf.Width", 10},
+      {"bot_rf.Left", 6800}, {"rightt.Left", 6800}}},
+    {"between the two", 8400,
+     {{"top_lf.Width", 30}, {"top_rf.Width", 40}, {"topp.Width", 6675}, {"bott.Width", 6240},
+      {"bot_lf.Width", 0}, {"bot_rf.Width", 10}}},
+};
 
-TEST(BottomRow, AtItsNaturalWidthTheFillersAreZeroAndTen) {
-  FakeForm fake;
-  ResizeTo(fake, 8415, kRoomyHeight);
-  EXPECT_EQ(fake.bott.Width(), 6255);
-  EXPECT_EQ(fake.bot_lf.Width(), 0);
-  EXPECT_EQ(fake.bot_rf.Width(), 10);
-}
-
-TEST(BottomRow, NarrowerThanNaturalTheCentreFillsTheGapAndTheRightFillerOverlapsTheCorner) {
-  FakeForm fake;
-  ResizeTo(fake, 8000, kRoomyHeight);
-  EXPECT_EQ(fake.bott.Width(), 8000 - 960 - 1200);
-  EXPECT_EQ(fake.bott.Left(), 960);
-  EXPECT_EQ(fake.bot_lf.Width(), 0);
-  EXPECT_EQ(fake.bot_rf.Width(), 10);
-  EXPECT_EQ(fake.bot_rf.Left(), fake.rightt.Left());
-}
-
-TEST(BottomRow, ANarrowWindowUsesTheSettledCentreWhileTheTopRowUsesTheResetOne) {
-  // Between 8340 and 8415 the top row still fits but the bottom row does not.
-  FakeForm fake;
-  ResizeTo(fake, 8400, kRoomyHeight);
-  EXPECT_EQ(fake.top_lf.Width(), 30);
-  EXPECT_EQ(fake.top_rf.Width(), 40);
-  EXPECT_EQ(fake.topp.Width(), 6675);
-  EXPECT_EQ(fake.bott.Width(), 6240);
-  EXPECT_EQ(fake.bot_lf.Width(), 0);
-  EXPECT_EQ(fake.bot_rf.Width(), 10);
+TEST(Rows, AtTheirBoundariesFillersCloseAndCentresGiveWay) {
+  for (const RowBoundary& row : RowBoundaries) {
+    FakeForm fake;
+    ResizeTo(fake, row.width, kRoomyHeight);
+    const Placement placement = PlacementOf(fake);
+    for (const auto& [key, value] : row.expected) EXPECT_EQ(placement.at(key), value) << row.what << ": " << key;
+  }
 }
 
 TEST(SideEdges, RightEdgeIsZeroWhenItsCornersMeetAndGrowsTwipByTwipAfter) {
@@ -91,17 +79,6 @@ TEST(SendAFriend, HiddenBelowFourThousandShownFromItAndShownAgainWhenWider) {
   EXPECT_TRUE(fake.Label4.Visible());
 }
 
-TEST(PressedPictures, MoveWithTheirButtonsWhileShowing) {
-  FakeForm fake;
-  fake.Image4.SetVisible(true);
-  fake.Image3.SetVisible(false);
-  ResizeTo(fake, 12000, kRoomyHeight);
-  EXPECT_EQ(fake.Image4.Left(), fake.Image3.Left());
-  EXPECT_EQ(fake.Image4.Top(), fake.Image3.Top());
-  EXPECT_TRUE(fake.Image4.Visible());
-  EXPECT_FALSE(fake.Image3.Visible());
-}
-
 TEST(Minimized, MovesNothingAndRestoringPlacesEverythingForTheRestoredSize) {
   FakeForm fake;
   ResizeTo(fake, 12000, 9000);
@@ -115,18 +92,14 @@ TEST(Minimized, MovesNothingAndRestoringPlacesEverythingForTheRestoredSize) {
 
   fake.form.state = WindowState::Normal;
   ResizeTo(fake, 3600, 6000);
-  FakeForm fresh;
-  ResizeTo(fresh, 3600, 6000);
-  EXPECT_EQ(PlacementOf(fake), PlacementOf(fresh));
+  EXPECT_EQ(PlacementOf(fake), FreshLayout(3600, 6000));
 }
 
 TEST(Maximized, IsPlacedLikeANormalWindow) {
   FakeForm maximized;
   maximized.form.state = WindowState::Maximized;
   ResizeTo(maximized, 24000, 17000);
-  FakeForm normal;
-  ResizeTo(normal, 24000, 17000);
-  EXPECT_EQ(PlacementOf(maximized), PlacementOf(normal));
+  EXPECT_EQ(PlacementOf(maximized), FreshLayout(24000, 17000));
 }
 
 TEST(Repeat, TwoPassesAtTheSameSizeGiveTheSameLayoutAndTheSameAssignments) {

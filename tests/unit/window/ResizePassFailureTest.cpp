@@ -19,12 +19,6 @@ std::vector<std::string> Changed(const Placement& before, const Placement& after
   return keys;
 }
 
-Placement FreshLayout(float width, float height) {
-  FakeForm fresh;
-  ResizeTo(fresh, width, height);
-  return PlacementOf(fresh);
-}
-
 TEST(FailedPass, ARefusedNegativePlayerWidthEndsThePassAfterTheCentreReset) {
   FakeForm fake;
   ResizeTo(fake, 3600, 6000);  // leaves both centre pieces narrowed

@@ -11,8 +11,9 @@ namespace zingbox::test {
 // happening, which is how tests stop a handler at a chosen step.
 class OperationLog {
  public:
-  // Records op, or throws RuntimeError (not recording it) when op is the failing one.
+  // Records op, or throws RuntimeError 380 (not recording it) when op is the failing one.
   void Record(const std::string& op);
+  // "<name>.<Property>=<value>" fails that assignment only; without "=<value>", any value.
   void FailAt(const std::string& op) { failing_ = op; }
   void FailNothing() { failing_.reset(); }
   void Clear() { ops_.clear(); }

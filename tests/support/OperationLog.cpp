@@ -7,9 +7,8 @@
 namespace zingbox::test {
 
 void OperationLog::Record(const std::string& op) {
-  if (failing_ && *failing_ == op) {
-    throw RuntimeError(error_number::InvalidPropertyValue, "injected failure at " + op);
-  }
+  if (failing_ && (op == *failing_ || op.rfind(*failing_ + "=", 0) == 0))
+    throw RuntimeError(error_number::InvalidPropertyValue, "Invalid property value");
   ops_.push_back(op);
 }
 
