@@ -36,7 +36,9 @@ check_nothing_mounted() {
   exit "$status"
 }
 trap check_nothing_mounted EXIT
-trap 'exit 130' INT TERM
+# The root's processes all go with the first of them, killed or not.
+namespace=""
+trap '[ -z "$namespace" ] || kill -KILL "$namespace" 2>/dev/null; exit 130' INT TERM
 
 # The URI the host's apt takes a suite from (one-line or deb822 sources).
 host_uri() {
@@ -87,7 +89,12 @@ in_root() {
     rmdir /.host
     exec env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
       LANG=C.UTF-8 TERM="${TERM:-dumb}" CI="${CI:-}" CMAKE_C_COMPILER_LAUNCHER=ccache \
-      CMAKE_CXX_COMPILER_LAUNCHER=ccache "$@"' in_root "$root" "$cache" "$network" "$@"
+      CMAKE_CXX_COMPILER_LAUNCHER=ccache "$@"' in_root "$root" "$cache" "$network" "$@" &
+  namespace=$!
+  local status=0
+  wait "$namespace" || status=$?
+  namespace=""
+  return "$status"
 }
 
 say "host: Debian $host_release, archive $mirror; cache folder $cache"
@@ -99,10 +106,11 @@ if [ ! -f "$base/.complete" ]; then
   say "no cached Debian 13 base: running debootstrap $release (a few minutes)"
   rm -rf --one-file-system "$base" "$base.tmp"
   mkdir -p "$cache"
+  log=$cache/debootstrap.log
   unshare --mount --propagation private \
-    debootstrap --variant=minbase --include=make,ccache "$release" "$base.tmp" "$mirror" |
-    grep -E '^(I: (Retrieving Release|Validating Packages|Installing core|Unpacking the base|Configuring the base|Base system)|E:|W:)' || true
-  [ -x "$base.tmp/usr/bin/make" ] || fail "debootstrap did not complete"
+    debootstrap --variant=minbase --include=make,ccache "$release" "$base.tmp" "$mirror" 2>&1 | tee "$log" |
+    grep --line-buffered -E '^(I: (Retrieving Release|Validating Packages|Installing core|Unpacking the base|Configuring the base|Base system)|E:|W:)' || true
+  grep -q '^I: Base system installed successfully' "$log" || fail "debootstrap failed; its log: $log"
   cat >"$base.tmp/etc/apt/sources.list" <<EOF
 deb $mirror $release main
 deb $mirror $release-updates main
@@ -114,30 +122,46 @@ else
   say "reusing the Debian 13 base made $(date -r "$base/.complete" '+%F %R')"
 fi
 
-say "copying the base to a fresh root"
-rm -rf --one-file-system "$root"
-cp -a "$base" "$root"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-
+# A fresh copy of <from> as the root, holding the committed tree with the host's engine files.
+fresh_root() {
+  say "copying the ${1##*/} root to a fresh one"
+  rm -rf --one-file-system "$root"
+  cp -a "$1" "$root"
+  cp /etc/resolv.conf "$root/etc/resolv.conf"
+  say "putting the committed tree ($commit) in the root; uncommitted changes are not part of it"
+  mkdir -p "$checkout"
+  git -C "$repo" archive --format=tar HEAD | tar -x -C "$checkout"
+  if ! cmp -s "$checkout/$engine/package-lock.json" "$repo/$engine/node_modules/.installed-lock.json"; then
+    fail "the host's npm files in $engine do not match $commit's lock file; run make setup and commit"
+  fi
+  cp -a "$repo/$engine/node_modules" "$checkout/$engine/"
+}
 checkout=$root/root/zingbox
 commit=$(git -C "$repo" rev-parse --short HEAD)
-say "putting the committed tree ($commit) in the root; uncommitted changes are not part of it"
-mkdir -p "$checkout"
-git -C "$repo" archive --format=tar HEAD | tar -x -C "$checkout"
 engine=platform/ruffle
-if cmp -s "$checkout/$engine/package-lock.json" "$repo/$engine/node_modules/.installed-lock.json"; then
-  cp -a "$repo/$engine/node_modules" "$checkout/$engine/"
+
+# `make setup` installs the Debian 13 packages (ten minutes and more); the root it leaves
+# is kept for as long as tools/setup.sh stays the same, for a week at most, so that
+# packages from newer point releases come in.
+prepared=$cache/prepared
+setup_key=$(git -C "$repo" show HEAD:tools/setup.sh | sha256sum | cut -c1-16)
+if [ "$(cat "$prepared/.setup-key" 2>/dev/null)" = "$setup_key" ] &&
+  [ -n "$(find "$prepared/.setup-key" -mtime -7)" ]; then
+  say "reusing the root that make setup prepared $(date -r "$prepared/.setup-key" '+%F %R') for this tools/setup.sh"
 else
-  fail "the host's npm files in $engine do not match $commit's lock file; run make setup and commit"
+  say "no root prepared for this tools/setup.sh: make setup in a fresh root, from $mirror"
+  fresh_root "$base"
+  setup_started=$SECONDS
+  in_root net bash -c 'cd /root/zingbox && make setup'
+  say "make setup took $((SECONDS - setup_started)) s"
+  rm -rf --one-file-system "$prepared" "$checkout"
+  echo "$setup_key" >"$root/.setup-key"
+  mv "$root" "$prepared"
 fi
+fresh_root "$prepared"
 
-say "make setup in the root: Debian 13 packages from $mirror (downloads are kept in the cache)"
-setup_started=$SECONDS
-in_root net bash -c 'cd /root/zingbox && make setup'
-say "setup took $((SECONDS - setup_started)) s"
-
-say "make test in the root, with no network: $(cd "$root" && . etc/os-release && echo "$PRETTY_NAME"), Qt $(
-  cd "$root" && dpkg-query --admindir=var/lib/dpkg -W -f='${Version}' libqt6core6t64 2>/dev/null || echo '?')"
+say "make test in the root, with no network: $(. "$root/etc/os-release" && echo "$PRETTY_NAME"), Qt $(
+  dpkg-query --admindir="$root/var/lib/dpkg" -W -f='${Version}' libqt6core6t64 2>/dev/null || echo '?')"
 test_started=$SECONDS
 in_root nonet bash -c 'cd /root/zingbox && make test'
 say "make test passed in $((SECONDS - test_started)) s; whole run $((SECONDS - started)) s"

@@ -40,6 +40,11 @@ void PrepareEngineEnvironment() {
   // menu is on the screen about a fifth of a second sooner.
   AppendChromiumFlags("--js-flags=--wasm-lazy-compilation");
 
+  // Ruffle asks for WebGPU first where the page offers it, as Qt 6.8's engine does; that
+  // engine has no WebGPU to give and says so on the console at every start. Without it
+  // Ruffle goes straight to WebGL.
+  AppendChromiumFlags("--disable-blink-features=WebGPU");
+
   if (RunsWithoutDesktopSession()) {
     AppendChromiumFlags("--disable-gpu");
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
