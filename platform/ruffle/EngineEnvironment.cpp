@@ -40,10 +40,10 @@ void PrepareEngineEnvironment() {
   // menu is on the screen about a fifth of a second sooner.
   AppendChromiumFlags("--js-flags=--wasm-lazy-compilation");
 
-  // Ruffle asks for WebGPU first where the page offers it, as Qt 6.8's engine does; that
-  // engine has no WebGPU to give and says so on the console at every start. Without it
-  // Ruffle goes straight to WebGL.
-  AppendChromiumFlags("--disable-blink-features=WebGPU");
+  // A <link rel=preconnect> opens a socket without any request for the interceptor to
+  // refuse (Qt 6.8's engine does, 6.4's does not). The player resolves no host name and
+  // no address: every connection the engine's network stack would open fails first.
+  AppendChromiumFlags("--host-resolver-rules=\"MAP * ~NOTFOUND\"");
 
   if (RunsWithoutDesktopSession()) {
     AppendChromiumFlags("--disable-gpu");
