@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build test run bench clean
+.PHONY: setup build test test-debian13 run bench clean
 
 setup:
 	@bash tools/setup.sh
@@ -14,6 +14,10 @@ build: setup
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure --no-tests=error -j $(JOBS)
 
+# The same `make test` in a clean Debian 13 root (as root; see the script).
+test-debian13:
+	@bash tools/debian13-root.sh $(BUILD_DIR)/debian13
+
 run: build
 	@bash tools/run.sh $(BUILD_DIR)/zingbox/zingbox
 
@@ -21,4 +25,4 @@ bench: build
 	@bash bench/run.sh $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf --one-file-system $(BUILD_DIR)

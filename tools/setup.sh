@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what Zingbox needs to build, test and run on Debian 12. Quick and silent
-# when everything is already there.
+# Installs what Zingbox needs to build, test and run on Debian 12 and Debian 13. Quick
+# and silent when everything is already there. Every name here is one both releases use;
+# libclang-rt-dev is the fuzzer runtime of the release's default clang, which Debian 13
+# no longer pulls in with clang.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,11 +11,11 @@ packages=(
   qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-webengine-dev-tools
   libqt6webenginecore6-bin libgl-dev libx11-dev
   nodejs npm
-  libgtest-dev libgmock-dev libbenchmark-dev clang
+  libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
   libgif-dev libleveldb-dev libsnappy-dev
   xvfb xauth x11-utils xdotool xdg-utils fonts-dejavu-core imagemagick
   desktop-file-utils appstream binutils-mingw-w64-i686 lintian inotify-tools
-  chromium python3
+  chromium python3 debootstrap
 )
 
 missing=()

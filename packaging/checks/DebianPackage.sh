@@ -20,7 +20,8 @@ expect_field Architecture "$(dpkg --print-architecture)"
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webchannel6 libqt6webenginecore6 \
   libqt6webenginewidgets6 libqt6webenginecore6-bin xdg-utils; do
-  grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
+  # Debian 13 renamed the libraries of the 64-bit time move with a t64 suffix.
+  grep -Eq "(^|, )$package(t64)?( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 
 echo "checking the unpacked layout"

@@ -19,6 +19,7 @@ constexpr char WebChannelClientFile[] = ":/qtwebchannel/qwebchannel.js";
 PlayerPage::PlayerPage(QWebEngineProfile* profile, const QUrl& hostPage, QObject* parent)
     : QWebEnginePage(profile, parent), hostPage_(hostPage) {
   ApplySettings();
+  HideWebGpu();
   OpenWebChannel();
   // A new window is never opened here; what it would have shown is a link request.
   connect(this, &QWebEnginePage::newWindowRequested, this,
@@ -32,6 +33,17 @@ void PlayerPage::ApplySettings() {
   page->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
   page->setAttribute(QWebEngineSettings::PluginsEnabled, false);
   page->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
+}
+
+// Qt 6.8's engine offers the page WebGPU but has none to give, and says so on the console
+// when Ruffle, which asks for it first, tries it. Without it Ruffle goes straight to WebGL.
+void PlayerPage::HideWebGpu() {
+  QWebEngineScript script;
+  script.setName(QStringLiteral("no-webgpu"));
+  script.setSourceCode(QStringLiteral("delete Navigator.prototype.gpu;"));
+  script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+  script.setWorldId(QWebEngineScript::MainWorld);
+  scripts().insert(script);
 }
 
 void PlayerPage::OpenWebChannel() {

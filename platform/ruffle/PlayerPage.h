@@ -40,6 +40,7 @@ class PlayerPage : public QWebEnginePage {
 
  private:
   void ApplySettings();
+  void HideWebGpu();
   void OpenWebChannel();
 
   QUrl hostPage_;

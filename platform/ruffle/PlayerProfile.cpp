@@ -30,7 +30,8 @@ QWebEngineProfile* CreatePlayerProfile(const QString& savedGamesFolder, QObject*
   profile->setCachePath(engineFolder);
   profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
   profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
-  profile->setSpellCheckEnabled(false);
+  // Off by default; Qt 6.8 warns of missing dictionaries on any call of the setter.
+  if (profile->isSpellCheckEnabled()) profile->setSpellCheckEnabled(false);
   return profile;
 }
 
