@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,11 +27,14 @@ struct Scratch {
 };
 
 // An executable xdg-open in `folder` that writes its argument count and first argument,
-// exactly, to "call" beside itself.
+// exactly, to "call" beside itself; and to "inherited", ZINGBOX_ENGINE_ONLY and the
+// signals that a program it starts finds ignored. (The shell unblocks signals itself.)
 fs::path RecordingXdgOpen(const fs::path& folder) {
   fs::create_directories(folder);
   const fs::path script = folder / "xdg-open";
-  std::ofstream(script) << "#!/bin/sh\n{ printf '%s\\n' \"$#\"; printf '%s' \"$1\"; } > \"$0.tmp\"\n"
+  std::ofstream(script) << "#!/bin/sh\n{ printf '%s\\n' \"${ZINGBOX_ENGINE_ONLY-unset}\";"
+                           " grep '^SigIgn' /proc/self/status; } > \"$(dirname \"$0\")/inherited\"\n"
+                           "{ printf '%s\\n' \"$#\"; printf '%s' \"$1\"; } > \"$0.tmp\"\n"
                            "mv \"$0.tmp\" \"$(dirname \"$0\")/call\"\n";
   fs::permissions(script, fs::perms::owner_all);
   return folder / "call";
@@ -67,16 +71,23 @@ TEST(FindOnPath, TakesTheFirstAbsoluteFolderThatHoldsTheProgramBlanksAndAll) {
 }
 
 // The one test that starts the opener: it finds xdg-open once and keeps it.
-TEST(OpenOnDesktop, HandsTheExactBytesAsOneArgumentAndLeavesNoZombie) {
+TEST(OpenOnDesktop, HandsTheExactBytesAsOneArgumentInTheStartingEnvironmentAndLeavesNoZombie) {
   Scratch scratch;
   const fs::path call = RecordingXdgOpen(scratch.root / "bin with blank");
   setenv("PATH", ("relative::" + (scratch.root / "bin with blank").string() + ":" + std::getenv("PATH")).c_str(), 1);
+  KeepStartingEnvironment();
+  // What the program then sets up for its web engine and itself.
+  setenv("ZINGBOX_ENGINE_ONLY", "--no-sandbox", 1);
+  std::signal(SIGPIPE, SIG_IGN);
+
   // Blanks, quotes, shell syntax, a line break and bytes that are no UTF-8.
   const std::string target =
       "https://zingbox.invalid/a b?q=\"1\";$(touch x)&c='d' `id` | cat\n\xFF\xFE*";
 
   EXPECT_GT(OpenOnDesktop(target.c_str()), 32);
   EXPECT_EQ(WaitForFile(call), "1\n" + target);
+  EXPECT_EQ(WaitForFile(call.parent_path() / "inherited"),
+            "unset\nSigIgn:\t0000000000000000\n");
   // Every child of ours has been reaped: nothing is left to wait for.
   EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
   EXPECT_EQ(errno, ECHILD);
