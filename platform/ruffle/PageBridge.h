@@ -21,6 +21,7 @@ class PageBridge : public QObject {
  public slots:
   // Everything the page reports of a movie carries the program's number for it, the one
   // the page was given with the movie.
+
   // The movie's commands of one turn of the engine: command, arguments, command, ...
   void fsCommands(int movie, const QStringList& texts) {
     for (qsizetype command = 0; command + 1 < texts.size(); command += 2) {
