@@ -56,7 +56,7 @@ const zingbox = (() => {
   let element = null;       // the Ruffle element of the movie loaded last
   let movie = 0;            // the program's number for that movie, on all it asks for
   let movieRead = false;    // whether the engine has read that movie's header
-  let outbox = [];          // the movie's commands of this turn: command, arguments, ...
+  let outbox = null;        // the movie's further commands of this turn: command, arguments, ...
   let lastLoad = null;      // what a load's outcome is checked against: a later load or a drop ends it
   let chosenColor = "";     // "rrggbb" from the program; "" means the movie's own
   let movieColor = "#ffffff";
@@ -95,13 +95,19 @@ const zingbox = (() => {
   }
 
   function sendCommand(texts) {
-    if (outbox.length === 0) queueMicrotask(sendCommands);
-    if (outbox.length < 2 * mostCommandsPerTurn) outbox.push(...texts);
+    if (outbox !== null) {
+      if (outbox.length < 2 * mostCommandsPerTurn) outbox.push(...texts);
+      return;
+    }
+    // The turn's first command goes at once: a movie stuck in its script ends no turn.
+    bridge.fsCommands(movie, texts);
+    outbox = [];
+    queueMicrotask(sendCommands);
   }
 
   function sendCommands() {
-    if (outbox.length > 0) bridge.fsCommands(movie, outbox);
-    outbox = [];
+    if (outbox !== null && outbox.length > 0) bridge.fsCommands(movie, outbox);
+    outbox = null;
   }
 
   function createElement() {
