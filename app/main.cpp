@@ -1,6 +1,7 @@
 // Zingbox: the window is the program; showing it starts everything.
 #include <QApplication>
 
+#include "platform/desktop/DesktopOpener.h"
 #include "platform/qt/BringToFront.h"
 #include "platform/qt/QuitOnSignals.h"
 #include "platform/qt/RuntimeFolder.h"
@@ -10,6 +11,7 @@
 #include "window/Form1.h"
 
 int main(int argc, char* argv[]) {
+  zingbox::KeepStartingEnvironment();
   zingbox::ProvideRuntimeFolder();
   zingbox::PrepareEngineEnvironment();
   QApplication application(argc, argv);

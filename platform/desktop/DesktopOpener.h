@@ -10,4 +10,10 @@ namespace zingbox {
 // Both Send a Friend and a movie's links leave the program through here.
 std::intptr_t OpenOnDesktop(const char* target);
 
+// Keeps the environment the user started the program with: what the opener hands the
+// browser or mail program, rather than the settings the program makes for its web engine.
+// Call first thing in main, before anything changes the environment; without it, the
+// opener hands over the environment as it is then.
+void KeepStartingEnvironment();
+
 }  // namespace zingbox

@@ -27,4 +27,8 @@ std::intptr_t OpenOnDesktop(const char* target) {
   return Module1::ShellExecuteA(0, "open", target, "", "", SW_SHOWNORMAL);
 }
 
+// ShellExecute takes no environment of ours to hand over: the program it starts gets the
+// one the program has then, web engine settings included.
+void KeepStartingEnvironment() {}
+
 }  // namespace zingbox

@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "platform/desktop/DesktopOpener.h"
 #include "platform/desktop/PathSearch.h"
@@ -28,12 +30,40 @@ const std::string& XdgOpen() {
   return found;
 }
 
+// The starting environment as execve takes it, made ahead: nothing may be allocated
+// between fork and exec.
+struct {
+  std::vector<std::string> variables;
+  std::vector<char*> pointers;
+} starting;
+
+char** EnvironmentToHandOver() { return starting.pointers.empty() ? environ : starting.pointers.data(); }
+
+// The program ignores SIGPIPE and handles the termination signals; a program we start
+// begins as any other would. Async-signal-safe.
+void RestoreDefaultSignals() {
+  struct sigaction byDefault = {};
+  byDefault.sa_handler = SIG_DFL;
+  // The signals that cannot be changed, and those the C library keeps, refuse quietly.
+  for (int signal = 1; signal < NSIG; ++signal) sigaction(signal, &byDefault, nullptr);
+  sigset_t none;
+  sigemptyset(&none);
+  sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
 }  // namespace
+
+void KeepStartingEnvironment() {
+  for (char** variable = environ; *variable != nullptr; ++variable) starting.variables.emplace_back(*variable);
+  for (std::string& variable : starting.variables) starting.pointers.push_back(variable.data());
+  starting.pointers.push_back(nullptr);
+}
 
 std::intptr_t OpenOnDesktop(const char* target) {
   const std::string& program = XdgOpen();
   if (program.empty()) return SE_ERR_FNF;
   char* const argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(target), nullptr};
+  char** const environment = EnvironmentToHandOver();
 
   // Double fork: the grandchild is adopted by init, so it never lingers as our zombie and
   // we never wait for the browser or mail program. Only async-signal-safe calls after fork.
@@ -45,7 +75,8 @@ std::intptr_t OpenOnDesktop(const char* target) {
       setsid();
       // The browser must not inherit the engine's sockets and files.
       close_range(3, ~0U, 0);
-      execv(argv[0], argv);
+      RestoreDefaultSignals();
+      execve(argv[0], argv, environment);
       _exit(127);
     }
     _exit(grandchild < 0 ? 1 : 0);

@@ -55,9 +55,9 @@ bool LinkGate::IsRepeat(const QKeyEvent& key) {
   return key.isAutoRepeat() || pairedWithLastRelease;
 }
 
-void LinkGate::Request(const QUrl& url) {
+void LinkGate::Request(int movie, const QUrl& url) {
   const QByteArray address = DesktopAddress(url);
-  if (address.isEmpty() || !gesture_.Spend(clock_.elapsed())) return;
+  if (address.isEmpty() || !gesture_.Spend(movie, clock_.elapsed())) return;
   // Whether a browser opened is the desktop's affair; the movie learns nothing of it.
   OpenOnDesktop(address.constData());
 }

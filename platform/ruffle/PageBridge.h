@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 namespace zingbox {
@@ -18,18 +19,31 @@ class PageBridge : public QObject {
   using QObject::QObject;
 
  public slots:
-  void fsCommand(const QString& command, const QString& args) {
-    if (command.size() > LongestCommandText || args.size() > LongestCommandText) return;
-    emit FSCommandReceived(command, args);
+  // Everything the page reports of a movie carries the program's number for it, the one
+  // the page was given with the movie.
+
+  // The movie's commands of one turn of the engine: command, arguments, command, ...
+  void fsCommands(int movie, const QStringList& texts) {
+    for (qsizetype command = 0; command + 1 < texts.size(); command += 2) {
+      const QString& name = texts[command];
+      const QString& args = texts[command + 1];
+      if (name.size() <= LongestCommandText && args.size() <= LongestCommandText)
+        emit FSCommandReceived(movie, name, args);
+    }
   }
-  void openLink(const QString& url) {
-    if (url.size() <= LongestCommandText) emit LinkRequested(QUrl(url));
+  void openLink(int movie, const QString& url) {
+    if (url.size() <= LongestCommandText) emit LinkRequested(movie, QUrl(url));
   }
+  void movieStarted(int movie) { emit MovieStarted(movie); }
+  // The engine gave up; `movieRead` says whether it had read the movie's header.
+  void enginePanicked(int movie, bool movieRead) { emit EnginePanicked(movie, movieRead); }
   void pageReady() { emit Ready(); }
 
  signals:
-  void FSCommandReceived(const QString& command, const QString& args);
-  void LinkRequested(const QUrl& url);
+  void FSCommandReceived(int movie, const QString& command, const QString& args);
+  void LinkRequested(int movie, const QUrl& url);
+  void MovieStarted(int movie);
+  void EnginePanicked(int movie, bool movieRead);
   void Ready();
 };
 

@@ -51,7 +51,6 @@ void PlayerPage::OpenWebChannel() {
   auto* channel = new QWebChannel(this);
   channel->registerObject(QStringLiteral("bridge"), bridge_);
   setWebChannel(channel);
-  connect(bridge_, &PageBridge::LinkRequested, this, &PlayerPage::LinkRequested);
 
   // The page's script reaches the channel through Qt's client script, which Qt ships as
   // a resource.
@@ -85,6 +84,8 @@ bool PlayerPage::javaScriptConfirm(const QUrl&, const QString&) { return false; 
 bool PlayerPage::javaScriptPrompt(const QUrl&, const QString&, const QString&, QString*) {
   return false;
 }
+
+QStringList PlayerPage::chooseFiles(FileSelectionMode, const QStringList&, const QStringList&) { return {}; }
 
 void PlayerPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
                                           const QString& source) {

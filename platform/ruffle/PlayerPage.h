@@ -9,8 +9,8 @@ class PageBridge;
 
 // The page that hosts the engine, with the web channel its script talks back over. It
 // stays on its own document for good: it is loaded once, and every later navigation, new
-// window or form is refused and reported as a link the movie asked for. It never shows a
-// dialog. A page whose renderer has died is replaced by a fresh one, never reloaded.
+// window or form is refused and reported as a link. It never shows a dialog, nor a file
+// chooser. A page whose renderer has died is replaced by a fresh one, never reloaded.
 class PlayerPage : public QWebEnginePage {
   Q_OBJECT
 
@@ -23,6 +23,8 @@ class PlayerPage : public QWebEnginePage {
   QString MissingScript() const { return missingScript_; }
 
  signals:
+  // A navigation or new window that got past the page's script, which reports the
+  // movie's links over the bridge.
   void LinkRequested(const QUrl& url);
   // An error that a script of the page ran into, with the address of that script.
   void ScriptFailed(const QString& message, int line, const QUrl& source);
@@ -35,6 +37,9 @@ class PlayerPage : public QWebEnginePage {
   bool javaScriptConfirm(const QUrl& origin, const QString& message) override;
   bool javaScriptPrompt(const QUrl& origin, const QString& message, const QString& defaultValue,
                         QString* result) override;
+  // The engine's file dialogs (a movie's FileReference) are answered as cancelled.
+  QStringList chooseFiles(FileSelectionMode mode, const QStringList& oldFiles,
+                          const QStringList& acceptedMimeTypes) override;
   void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
                                 const QString& source) override;
 

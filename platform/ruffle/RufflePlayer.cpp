@@ -17,6 +17,7 @@
 #include "platform/qt/Twips.h"
 #include "platform/ruffle/EngineInstallation.h"
 #include "platform/ruffle/LinkGate.h"
+#include "platform/ruffle/MovieCommands.h"
 #include "platform/ruffle/MovieFileCheck.h"
 #include "platform/ruffle/MoviePath.h"
 #include "platform/ruffle/PageBridge.h"
@@ -95,6 +96,8 @@ void RufflePlayer::StartEngine(const QString& programFolder, const QString& save
   interceptor_ = new ProgramFolderInterceptor(programFolder, profile_);
   profile_->setUrlRequestInterceptor(interceptor_);
   links_ = new LinkGate(this);
+  commands_ = new MovieCommands(this);
+  commands_->SetHandler([this](const QString& command, const QString& args) { DeliverFSCommand(command, args); });
   memory_ = new PlayerMemory(
       [this](const QString& script, std::function<void()> ran) {
         page_->runJavaScript(script, [ran = std::move(ran)](const QVariant&) { ran(); });
@@ -112,23 +115,31 @@ void RufflePlayer::StartEngine(const QString& programFolder, const QString& save
 void RufflePlayer::BuildPage() {
   const std::unique_ptr<PlayerPage> gone(page_);
   page_ = new PlayerPage(profile_, hostPage_, nullptr);
-  connect(page_, &PlayerPage::LinkRequested, links_, &LinkGate::Request);
+  connect(page_, &PlayerPage::LinkRequested, links_, &LinkGate::RequestFromStartedMovie);
   connect(page_, &PlayerPage::ScriptFailed, startWatch_, &PageStartWatch::ScriptFailed);
   // Handled once the engine is done reporting it: the dead page may go then.
   connect(
       page_, &QWebEnginePage::renderProcessTerminated, this,
       [this, page = QPointer<PlayerPage>(page_)] {
-        if (page == page_) RendererGone();
+        if (page == page_) EngineGone();
       },
       Qt::QueuedConnection);
 
   PageBridge* bridge = page_->Bridge();
   connect(bridge, &PageBridge::Ready, this, &RufflePlayer::PageReady);
+  connect(bridge, &PageBridge::MovieStarted, links_, &LinkGate::MovieStarted);
+  connect(bridge, &PageBridge::LinkRequested, links_, &LinkGate::Request);
   // Stamped as the command arrives, before it waits in the queue.
-  connect(bridge, &PageBridge::FSCommandReceived, this, &LogFSCommand);
-  // Queued, so the handler runs as an event of its own and may throw to the event loop.
-  connect(bridge, &PageBridge::FSCommandReceived, this, &RufflePlayer::DeliverFSCommand,
-          Qt::QueuedConnection);
+  connect(bridge, &PageBridge::FSCommandReceived, this,
+          [](int, const QString& command, const QString& args) { LogFSCommand(command, args); });
+  connect(bridge, &PageBridge::FSCommandReceived, commands_, &MovieCommands::Receive);
+  // Queued, like a dead renderer: the page that reports it may go then.
+  connect(
+      bridge, &PageBridge::EnginePanicked, this,
+      [this, page = QPointer<PlayerPage>(page_)](int movie, bool movieRead) {
+        if (page == page_) EnginePanicked(movie, movieRead);
+      },
+      Qt::QueuedConnection);
 
   memory_->PageLoading();
   startWatch_->Start(page_->MissingScript());
@@ -144,7 +155,20 @@ void RufflePlayer::PageReady() {
   if (QApplication::focusWidget() == nullptr && isActiveWindow()) setFocus();
 }
 
-void RufflePlayer::RendererGone() {
+void RufflePlayer::EnginePanicked(int movie, bool movieRead) {
+  // A panic can leave the engine unusable for every later movie of the page; a fresh
+  // page has a fresh engine. One that could not even read the current movie names it.
+  if (movie == movieNumber_ && !movieRead) {
+    const QString name = memory_->MovieName();
+    memory_->Movie(PageCall(QStringLiteral("showProblem"), {name, QStringLiteral("The Flash player could not read it.")}),
+                   name);
+    BuildPage();
+    return;
+  }
+  EngineGone();
+}
+
+void RufflePlayer::EngineGone() {
   if (deaths_.NoteDeath(clock_.elapsed())) {
     BuildPage();
     return;
@@ -185,6 +209,10 @@ void RufflePlayer::SetMovie(const std::u16string& path) {
   // Like the original control, the movie is taken now and shown once the handler is done.
   if (memory_ == nullptr) return;
   const QString pathText = QString::fromStdU16String(path);
+  // What the movie before it still sends, or has sent and waits, goes unheard.
+  ++movieNumber_;
+  commands_->MovieReplaced(movieNumber_);
+  links_->MovieChosen(movieNumber_);
   memory_->Movie(MovieCall(pathText), pathText);
   // A player that was given up on tries again when the user asks for a movie.
   if (memory_->HasPageFailed()) {
@@ -204,7 +232,7 @@ QString RufflePlayer::MovieCall(const QString& pathText) {
 
   interceptor_->AssignMovie(localPath);
   const QUrl url = QUrl::fromLocalFile(localPath);
-  return PageCall(QStringLiteral("load"), {url.toString(QUrl::FullyEncoded), pathText});
+  return PageCall(QStringLiteral("load"), {url.toString(QUrl::FullyEncoded), pathText, QString::number(movieNumber_)});
 }
 
 void RufflePlayer::SetBGColor(const std::u16string& colour) {

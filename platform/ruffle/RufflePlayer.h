@@ -11,6 +11,7 @@
 namespace zingbox {
 
 class LinkGate;
+class MovieCommands;
 class PageStartWatch;
 class PlayerMemory;
 class PlayerMessage;
@@ -19,8 +20,8 @@ class ProgramFolderInterceptor;
 
 // The movie player: Ruffle running in a web view on a small host page of ours, which the
 // build puts in "player/" of the program folder. Operations issued before the page is
-// ready are kept and applied in order once it is. When the page's renderer dies, a fresh
-// page replays what the program last told the player. What movies store is kept in
+// ready are kept and applied in order once it is. When the page's renderer dies or its
+// engine panics, a fresh page replays what the program last told the player. What movies store is kept in
 // `savedGamesFolder`, or only until the player goes when it is empty. Use on the UI thread only.
 class RufflePlayer : public QWebEngineView, public HostedPlayer {
   Q_OBJECT
@@ -53,8 +54,10 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   // Replaces the page, if any, with a fresh one that will be told everything again.
   void BuildPage();
   void PageReady();
-  // The page's renderer ended while the player lives: a crash, a kill.
-  void RendererGone();
+  // The page's renderer or its engine ended while the player lives: a crash, a kill, a
+  // panic of the engine.
+  void EngineGone();
+  void EnginePanicked(int movie, bool movieRead);
   // Over the player area; the page takes no calls until the next movie tries a fresh one.
   void ShowFailure(const QString& title, const QString& file, const QString& reason);
   void CallPage(const QString& function, const QStringList& textArguments = {});
@@ -70,6 +73,8 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   PlayerPage* page_ = nullptr;
   ProgramFolderInterceptor* interceptor_ = nullptr;
   LinkGate* links_ = nullptr;
+  MovieCommands* commands_ = nullptr;
+  int movieNumber_ = 0;  // how many movies the program has asked for: the current one's number
   PlayerMemory* memory_ = nullptr;  // none when the engine is missing
   PageStartWatch* startWatch_ = nullptr;
   PlayerMessage* message_ = nullptr;

@@ -11,8 +11,18 @@ void UserGesture::Released(qint64 now) {
   if (unspent_) lastInput_ = now;
 }
 
-bool UserGesture::Spend(qint64 now) {
-  if (!unspent_ || now - lastInput_ > LifetimeMs) return false;
+void UserGesture::MovieChosen(int movie) {
+  chosen_ = movie;
+  unspent_ = false;
+}
+
+void UserGesture::MovieStarted(int movie) {
+  started_ = movie;
+  unspent_ = false;
+}
+
+bool UserGesture::Spend(int movie, qint64 now) {
+  if (movie != chosen_ || movie != started_ || !unspent_ || now - lastInput_ > LifetimeMs) return false;
   unspent_ = false;
   return true;
 }

@@ -35,6 +35,8 @@ void StandInOpener::CopyInto(const fs::path& folder) const {
   const fs::path script = folder / "xdg-open";
   // The count, then each argument, each ended by a NUL, which no argument can hold.
   std::ofstream(script) << "#!/bin/sh\ncalls='" << (folder_ / "calls").string() << "'\n"
+                        << "{ printf '%s\\n' \"${QTWEBENGINE_CHROMIUM_FLAGS-unset}\"; grep '^SigIgn' /proc/self/status; }"
+                        << " > \"$calls/../inherited\"\n"
                         << "{ printf '%s\\0' \"$#\"; for a; do printf '%s\\0' \"$a\"; done; } > \"$calls/partial.$$\"\n"
                         << "mv \"$calls/partial.$$\" \"$calls/${ZINGBOX_CLICK_NAME:-request}.$$\"\n";
   fs::permissions(script, fs::perms::owner_all);
@@ -62,6 +64,12 @@ std::vector<std::string> StandInOpener::WaitForAddresses(std::size_t count, cons
   while ((addresses = Addresses(click)).size() < count && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   return addresses;
+}
+
+std::string StandInOpener::Inherited() const {
+  std::ostringstream bytes;
+  bytes << std::ifstream(folder_ / "inherited").rdbuf();
+  return bytes.str();
 }
 
 void StandInOpener::Forget() const {

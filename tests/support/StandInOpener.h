@@ -28,6 +28,9 @@ class StandInOpener {
   // waits for the opener.
   std::vector<std::string> WaitForAddresses(std::size_t count, const std::string& click = "request") const;
   void Forget() const;
+  // What the last call found set up for it: QTWEBENGINE_CHROMIUM_FLAGS (or "unset") on one
+  // line, then its line of ignored signals.
+  std::string Inherited() const;
   // Another copy of the stand-in, in `folder`, recording with this one.
   void CopyInto(const std::filesystem::path& folder) const;
 

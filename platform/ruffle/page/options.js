@@ -13,7 +13,9 @@ const playerOptions = Object.freeze({
   // that a new colour shows at once, also on the movie already playing.
   wmode: "transparent",
   menu: true,
-  contextMenu: "on",
+  // No right-click menu: the program's own buttons pause and restart, and Ruffle's menu
+  // would offer the desktop a web page (About) and a file dialog (its save manager).
+  contextMenu: "off",
   allowScriptAccess: true,
   // Needed for fscommand to reach us; what the movie may fetch is decided by the host.
   allowNetworking: "all",

@@ -12,9 +12,20 @@ const zingbox = (() => {
   // A movie could send texts of any length; longer ones are no command of a game, and
   // the program refuses them too.
   const longestCommandText = 64 * 1024;
+  // What a movie sends in one turn of the engine crosses the channel as one message, of
+  // at most so many commands: one message each would keep the page and the program busy
+  // with a movie that sends thousands a frame. No game comes near it.
+  const mostCommandsPerTurn = 1000;
 
   // Only our Pause/Resume button resumes a movie; Ruffle's own big play button never shows.
-  const hiddenOverlays = "#play-button, #unmute-overlay { display: none !important; }";
+  // Nor does its error panel: the program rebuilds the player at once, and the panel's
+  // links would hand the desktop a report with the user's file paths.
+  const hiddenOverlays = "#play-button, #unmute-overlay, #panic { display: none !important; }";
+
+  // The engine writes a movie's System.setClipboard through the page's copy command,
+  // which the browser grants for seconds after any click or key: a movie on a timer
+  // would replace the user's clipboard all through play. No movie gets it at all.
+  document.execCommand = () => false;
 
   // While suspended the engine keeps asking for animation frames, and every frame wakes
   // the renderer, the compositor and the view: about 10 % of a core to show a still
@@ -30,7 +41,7 @@ const zingbox = (() => {
   // window, goes to the program, which lets the desktop open it if the user asked for it.
   // Nothing starts here that would take the keyboard from the movie.
   function askProgramToOpen(url) {
-    if (bridge) bridge.openLink(String(url));
+    if (bridge) bridge.openLink(movie, String(url));
   }
   navigation.addEventListener("navigate", (event) => {
     event.preventDefault();
@@ -43,6 +54,9 @@ const zingbox = (() => {
 
   let bridge = null;
   let element = null;       // the Ruffle element of the movie loaded last
+  let movie = 0;            // the program's number for that movie, on all it asks for
+  let movieRead = false;    // whether the engine has read that movie's header
+  let outbox = null;        // the movie's further commands of this turn: command, arguments, ...
   let lastLoad = null;      // what a load's outcome is checked against: a later load or a drop ends it
   let chosenColor = "";     // "rrggbb" from the program; "" means the movie's own
   let movieColor = "#ffffff";
@@ -80,6 +94,22 @@ const zingbox = (() => {
     gamepads.stopListening();
   }
 
+  function sendCommand(texts) {
+    if (outbox !== null) {
+      if (outbox.length < 2 * mostCommandsPerTurn) outbox.push(...texts);
+      return;
+    }
+    // The turn's first command goes at once: a movie stuck in its script ends no turn.
+    bridge.fsCommands(movie, texts);
+    outbox = [];
+    queueMicrotask(sendCommands);
+  }
+
+  function sendCommands() {
+    if (outbox !== null && outbox.length > 0) bridge.fsCommands(movie, outbox);
+    outbox = null;
+  }
+
   function createElement() {
     const fresh = window.RufflePlayer.newest().createPlayer();
     const style = document.createElement("style");
@@ -87,17 +117,31 @@ const zingbox = (() => {
     fresh.shadowRoot.appendChild(style);
     fresh.ruffle().addFSCommandHandler((command, args) => {
       const texts = [String(command), String(args)];
-      if (texts.every((text) => text.length <= longestCommandText)) bridge.fsCommand(...texts);
+      if (texts.every((text) => text.length <= longestCommandText)) sendCommand(texts);
       return true;
     });
     fresh.addEventListener("loadedmetadata", () => {
+      movieRead = true;
       movieColor = fresh.ruffle().metadata.backgroundColor || "#ffffff";
       paintBackground();
     });
+    // The engine's error panel: a panic can leave the whole engine unusable for the
+    // page, so the program replaces the page.
+    new MutationObserver(() => {
+      if (fresh === element && fresh.shadowRoot.getElementById("panic") !== null) {
+        const read = movieRead;
+        dropElement();
+        bridge.enginePanicked(movie, read);
+      }
+    }).observe(fresh.shadowRoot, { childList: true, subtree: true });
     return fresh;
   }
 
-  function load(url, file) {
+  function load(url, file, number) {
+    sendCommands();  // the last movie's, under its own number
+    movie = Number(number);
+    movieRead = false;
+    bridge.movieStarted(movie);
     message.hidden = true;
     suspended = false;
     heldFrames.length = 0;  // the old movie's loop ends with it

@@ -42,6 +42,8 @@ class FailureTest : public QObject {
     const QByteArray counter = ReadFile(program.filePath(QStringLiteral("counter.swf")));
     QVERIFY(counter.size() > 1000);
     WriteFile(program.filePath(QStringLiteral("truncated.swf")), counter.left(counter.size() / 2));
+    // A compressed movie states only its unpacked length, so the engine finds this out itself.
+    WriteFile(program.filePath(QStringLiteral("damaged.swf")), QByteArray("CWS\x08\x00\x10\x00\x00", 8) + QByteArray(4096, 'x'));
     WriteFile(QDir(outside_.path()).filePath("plain.swf"), ReadFile(program.filePath("plain.swf")));
     harness_ = std::make_unique<PlayerHarness>();
   }
@@ -56,6 +58,7 @@ class FailureTest : public QObject {
     QTest::newRow("empty") << inFolder("empty.swf") << "empty";
     QTest::newRow("no movie") << inFolder("text.swf") << "not a Flash movie";
     QTest::newRow("truncated") << inFolder("truncated.swf") << "incomplete";
+    QTest::newRow("damaged") << inFolder("damaged.swf") << "could not read it";
     QTest::newRow("folder") << inFolder("player") << "folder";
     QTest::newRow("outside") << QDir(outside_.path()).filePath("plain.swf") << "inside the program folder";
   }

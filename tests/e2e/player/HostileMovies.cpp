@@ -1,5 +1,6 @@
 // Movies that try what a hostile movie would: run script in the page, take the page
-// elsewhere, reach the network, open pages behind the user's back, flood the program.
+// elsewhere, reach the network, open pages behind the user's back, flood the program,
+// take the clipboard, open a file dialog, drive the engine to a panic.
 // Each says what it has tried and then ticks every frame, so a test can count rendered
 // frames instead of waiting on the clock.
 #include <string>
@@ -70,6 +71,14 @@ Actions ReportWhenLoaded(const char* name, const char* value) {
 Movie InsideThen(const Actions& elsewhere) {
   return StepsThenTick({Actions().loadVariables("inside.txt", "_root").append(elsewhere)},
                        Actions().append(ReportWhenLoaded("inside", "yes")).append(ReportWhenLoaded("secret", "stolen")));
+}
+
+// A movie with a button over the whole stage, `onRelease` run on each click.
+Movie WithStageButton(const Actions& onRelease) {
+  Movie movie(SmallStage);
+  const CharacterId plate = movie.defineShape(Shape().rectangle({0, 0, 320, 240}, Color::rgb(0x306030)));
+  movie.timeline().place(1, movie.defineButton(Button().show(AllButtonStates, plate).onRelease(onRelease)));
+  return movie;
 }
 
 }  // namespace
@@ -163,12 +172,35 @@ ZINGBOX_SWF_RECIPE(clicked_links) {
     onRelease.when(Actions().getVariable("clicks").push(group + 1.0).equals(), groups[group]);
   onRelease.push("FSCommand:clicked").getVariable("clicks").getURLFromStack();
 
-  Movie movie(SmallStage);
-  const CharacterId plate = movie.defineShape(Shape().rectangle({0, 0, 320, 240}, Color::rgb(0x306030)));
-  movie.timeline().place(1, movie.defineButton(Button().show(AllButtonStates, plate).onRelease(onRelease)));
   const Actions whileSpaceHeld =
       Actions().when(Actions().keyIsDown(KeyCode::Space), Actions().getURL("https://zingbox.invalid/key", "_blank"));
-  return StepsThenTick({Actions().setVariable("clicks", Actions().push(0.0))}, whileSpaceHeld, 1, std::move(movie));
+  return StepsThenTick({Actions().setVariable("clicks", Actions().push(0.0))}, whileSpaceHeld, 1,
+                       WithStageButton(onRelease));
+}
+
+// A menu whose button starts the game that asks for links from its first frame.
+ZINGBOX_SWF_RECIPE(link_menu) {
+  return StepsThenTick({}, Actions(), 1, WithStageButton(Actions().fscommand("game", "nagging_links")));
+}
+
+// Writes the clipboard on every frame; each click opens a file dialog.
+ZINGBOX_SWF_RECIPE(desktop_grab) {
+  const Actions browse =
+      Actions()
+          .setVariable("FileReference",
+                       Actions().getVariable("flash").push("net").getMember().push("FileReference").getMember())
+          .setVariable("picker", Actions().newObject("FileReference", 0))
+          .callMethod("picker", "browse", 0)
+          .pop()
+          .fscommand("clicked", "browse");
+  return StepsThenTick({}, Actions().push("from the movie").callMethod("System", "setClipboard", 1).pop(), 1,
+                       WithStageButton(browse));
+}
+
+// Doubles a text on every frame until the engine gives up.
+ZINGBOX_SWF_RECIPE(doubling) {
+  return StepsThenTick({Actions().setVariable("text", Actions().push("doubling")).fscommand("doubling", "start")},
+                       Actions().setVariable("text", Actions().getVariable("text").duplicate().add()));
 }
 
 // Thousands of game commands in its first frame, as a menu gone wrong would send them.

@@ -1,8 +1,12 @@
 // A movie's request to open a web or mail address goes to the desktop's opener only
-// shortly after the user's own click or key press on the movie, one per input; other
-// addresses go nowhere, and the page stays where it is.
+// shortly after the user's own click or key press on that movie, one per input; other
+// addresses go nowhere, and the page stays where it is. The clipboard, file dialogs and
+// the engine's own menu are out of a movie's reach.
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
 #include <QTest>
+#include <QTimer>
 
 #include "tests/e2e/player/MovieFrames.h"
 #include "tests/e2e/player/PlayerHarness.h"
@@ -71,6 +75,56 @@ class LinksTest : public QObject {
     QCOMPARE(opener_.Addresses(), expected);
     QCOMPARE(harness_->EvaluateInPage(QStringLiteral("window.scriptRan")), QStringLiteral("undefined"));
     QCOMPARE(harness_->Player().url(), hostPage);
+  }
+
+  void theClickThatStartsAGameIsNotTheGames() {
+    // The menu's button starts a game that asks for links from its first frame on.
+    harness_->ForwardCommandsTo([&](const std::u16string& command, const std::u16string& game) {
+      if (command == u"game") harness_->Load(QString::fromStdU16String(game) + QStringLiteral(".swf"));
+    });
+    Play(QStringLiteral("link_menu.swf"));
+    ClickTheMovie();
+    QVERIFY(harness_->WaitForCommand(QStringLiteral("game")));
+    QVERIFY(PlayFrames(*harness_, 2 * FramesPerSecond));
+    harness_->ForwardCommandsTo(nullptr);
+    QCOMPARE(opener_.Addresses(), QStringList());
+
+    // Its own click lets one out.
+    ClickTheMovie();
+    QVERIFY(RunUntil([&] { return !opener_.Addresses().isEmpty(); }));
+  }
+
+  void clipboardFileDialogAndMenuAreOutOfReach() {
+    QGuiApplication::clipboard()->setText(QStringLiteral("the user's"));
+    // A file dialog, should one open, is closed again and noted.
+    bool fileDialogShown = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QFileDialog*>(window);
+        if (dialog != nullptr && dialog->isVisible()) {
+          fileDialogShown = true;
+          dialog->reject();
+        }
+      }
+    });
+    watch.start(50);
+
+    // The click the movie opens its file dialog with lets it write the clipboard, as far
+    // as the web engine goes, for seconds after.
+    Play(QStringLiteral("desktop_grab.swf"));
+    ClickTheMovie();
+    QVERIFY(harness_->WaitForCommand(QStringLiteral("clicked"), QStringLiteral("browse")));
+    QVERIFY(PlayFrames(*harness_, FramesPerSecond));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the user's"));
+    QVERIFY(!fileDialogShown);
+
+    QTest::mouseClick(harness_->Player().focusProxy(), Qt::RightButton, {}, {160, 120});
+    QVERIFY(PlayFrames(*harness_, 10));
+    QCOMPARE(harness_->EvaluateInPage(QStringLiteral(
+                 "document.querySelector('ruffle-player').shadowRoot"
+                 ".querySelector('#context-menu-overlay:not(.hidden), .modal:not(.hidden)') === null")),
+             QStringLiteral("true"));
   }
 
   void aKeyPressOpensOneAddress() {

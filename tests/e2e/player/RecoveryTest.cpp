@@ -1,5 +1,5 @@
-// The player comes back by itself from a dead renderer, names what keeps it from
-// starting, and gets past a movie whose script never ends.
+// The player comes back by itself from a dead renderer or a panicking engine, names what
+// keeps it from starting, and gets past a movie whose script never ends.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -64,6 +64,18 @@ class RecoveryTest : public QObject {
     QVERIFY(harness.LoadAndWaitFor("plain.swf", "started", "plain"));
     QVERIFY(harness.WaitForPixel({160, 120}, QColor(0x20, 0x40, 0xff)));
     QCOMPARE(MessageShownBy(player).Text(), QString());
+  }
+
+  void panickingEngineIsADeathOfThePlayer() {
+    PlayerHarness harness;
+    RufflePlayer& player = harness.Player();
+    // A panic leaves the page's engine unusable: each brings a fresh page that plays the
+    // movie again from its start, until the third within the minute.
+    QVERIFY(harness.LoadAndWaitFor("doubling.swf", "doubling", "start"));
+    QTRY_VERIFY_WITH_TIMEOUT(ShownMessage(player).contains("The Flash player stopped unexpectedly."), 55000);
+    QCOMPARE(harness.CountOf("doubling"), 3);
+    QVERIFY(harness.LoadAndWaitFor("plain.swf", "started", "plain"));
+    QVERIFY(harness.WaitForPixel({160, 120}, QColor(0x20, 0x40, 0xff)));
   }
 
   void damagedPlayerScriptIsNamed() {

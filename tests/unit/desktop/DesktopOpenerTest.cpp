@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -37,15 +38,22 @@ TEST(FindOnPath, TakesTheFirstAbsoluteFolderThatHoldsTheProgramBlanksAndAll) {
 }
 
 // The one test that starts the opener: it finds xdg-open once and keeps it.
-TEST(OpenOnDesktop, HandsTheExactBytesAsOneArgumentAndLeavesNoZombie) {
+TEST(OpenOnDesktop, HandsTheExactBytesAsOneArgumentInTheStartingEnvironmentAndLeavesNoZombie) {
   const test::StandInOpener opener;
   setenv("PATH", ("relative::" + std::string(std::getenv("PATH"))).c_str(), 1);
+  unsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  KeepStartingEnvironment();
+  // What the program then sets up for its web engine and itself.
+  setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox", 1);
+  std::signal(SIGPIPE, SIG_IGN);
+
   // Blanks, quotes, shell syntax, a line break and bytes that are no UTF-8.
   const std::string target =
       "https://zingbox.invalid/a b?q=\"1\";$(touch x)&c='d' `id` | cat\n\xFF\xFE*";
 
   EXPECT_GT(OpenOnDesktop(target.c_str()), 32);
   EXPECT_EQ(opener.WaitForAddresses(1), std::vector<std::string>{target});
+  EXPECT_EQ(opener.Inherited(), "unset\nSigIgn:\t0000000000000000\n");
   EXPECT_TRUE(test::StandInOpener::EveryChildReaped());
 }
 
