@@ -15,7 +15,7 @@ class PageStartWatch;
 class PlayerMemory;
 class PlayerMessage;
 class PlayerPage;
-class ProgramFolderInterceptor;
+class MovieFileServer;
 
 // The movie player: Ruffle running in a web view on a small host page of ours, which the
 // build puts in "player/" of the program folder. Operations issued before the page is
@@ -68,7 +68,7 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   QUrl hostPage_;
   QWebEngineProfile* profile_ = nullptr;
   PlayerPage* page_ = nullptr;
-  ProgramFolderInterceptor* interceptor_ = nullptr;
+  MovieFileServer* movieFiles_ = nullptr;
   LinkGate* links_ = nullptr;
   PlayerMemory* memory_ = nullptr;  // none when the engine is missing
   PageStartWatch* startWatch_ = nullptr;
