@@ -88,6 +88,7 @@ class ContainmentTest : public QObject {
     planted_.append(pipe);
     PlayerHarness harness;
     QVERIFY(harness.LoadAndWaitFor("piped_loads.swf", "inside", "yes"));
+    QVERIFY(PlayFrames(harness, 2 * FramesPerSecond));
     QVERIFY(harness.LoadAndWaitFor("wandering_loads.swf", "inside", "yes"));
   }
 

@@ -198,8 +198,12 @@ ZINGBOX_SWF_RECIPE(wandering_loads) {
   return InsideThen(Actions().loadVariables("leak.txt", "_root").loadVariables("%FF%FE.txt", "_root"));
 }
 
-// The same for a named pipe beside itself, which no writer ever opens.
-ZINGBOX_SWF_RECIPE(piped_loads) { return InsideThen(Actions().loadVariables("fifo.txt", "_root")); }
+// Loads the variables beside itself, then asks on every frame for a named pipe beside
+// itself, which no writer ever opens.
+ZINGBOX_SWF_RECIPE(piped_loads) {
+  return StepsThenTick({Actions().loadVariables("inside.txt", "_root")},
+                       Actions().loadVariables("fifo.txt", "_root").append(ReportWhenLoaded("inside", "yes")));
+}
 
 // Loads flip.txt into each of four clips, again once it arrived (or after ten frames,
 // for a load that failed), and says ("flip", value) for each value that arrived: a test
