@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QLoggingCategory>
 
+#include "platform/ruffle/MovieFileServer.h"
+
 namespace zingbox {
 namespace {
 
@@ -53,6 +55,8 @@ void PrepareEngineEnvironment() {
   // The engine's report of its GL and process set-up is for whoever asks for it with
   // QT_LOGGING_RULES, which overrides rules set here.
   QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+
+  MovieFileServer::RegisterScheme();
 
   // Qt WebEngine shares its GL context with the widgets; must be set before QApplication.
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

@@ -1,7 +1,12 @@
 #include "platform/ruffle/MovieFileCheck.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 #include <QFile>
-#include <QFileInfo>
 #include <QtEndian>
 
 namespace zingbox {
@@ -14,15 +19,33 @@ bool IsSwfSignature(const QByteArray& header) {
   return signature == "FWS" || signature == "CWS" || signature == "ZWS";
 }
 
+// Names what an entry that is no regular file is, as far as a user knows the word.
+QString NotAFileProblem(mode_t mode) {
+  const auto notAMovie = [](const char* kind) {
+    return QStringLiteral("This is %1, not a movie file.").arg(QLatin1String(kind));
+  };
+  if (S_ISDIR(mode)) return notAMovie("a folder");
+  if (S_ISFIFO(mode)) return notAMovie("a named pipe");
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return notAMovie("a device");
+  return QStringLiteral("This is not a movie file.");
+}
+
 }  // namespace
 
 QString MovieFileProblem(const QString& localPath) {
-  const QFileInfo info(localPath);
-  if (!info.exists()) return QStringLiteral("The file does not exist.");
-  if (!info.isFile()) return QStringLiteral("This is a folder, not a movie file.");
-
-  QFile file(localPath);
-  if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("The file cannot be read.");
+  // Without waiting on a pipe's writer; what is looked at is what was opened.
+  const int fd = ::open(QFile::encodeName(localPath).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0)
+    return errno == ENOENT || errno == ENOTDIR ? QStringLiteral("The file does not exist.")
+                                               : QStringLiteral("The file cannot be read.");
+  struct stat status{};
+  const bool known = ::fstat(fd, &status) == 0;
+  QFile file;
+  if (!known || !S_ISREG(status.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return known && !S_ISREG(status.st_mode) ? NotAFileProblem(status.st_mode)
+                                             : QStringLiteral("The file cannot be read.");
+  }
   if (file.size() == 0) return QStringLiteral("The file is empty.");
 
   const QByteArray header = file.read(HeaderSize);

@@ -1,8 +1,9 @@
 #include "platform/ruffle/ProgramFolderInterceptor.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
+
+#include "platform/ruffle/MovieFileServer.h"
 
 namespace zingbox {
 namespace {
@@ -13,42 +14,21 @@ QString RealPath(const QString& path) { return QFileInfo(path).canonicalFilePath
 
 }  // namespace
 
-ProgramFolderInterceptor::ProgramFolderInterceptor(const QString& programFolder, QObject* parent)
-    : QWebEngineUrlRequestInterceptor(parent),
-      folderPrefix_(RealPath(programFolder) + QLatin1Char('/')),
-      files_(programFolder) {}
+ProgramFolderInterceptor::ProgramFolderInterceptor(const QString& pageFolder, QObject* parent)
+    : QWebEngineUrlRequestInterceptor(parent), folderPrefix_(RealPath(pageFolder) + QLatin1Char('/')) {}
 
 void ProgramFolderInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
-  const QUrl located = Located(info.requestUrl());
-  if (!Allows(located))
-    info.block(true);
-  else if (located != info.requestUrl())
-    info.redirect(located);
-}
-
-QUrl ProgramFolderInterceptor::Located(const QUrl& url) {
-  if (!url.isLocalFile() || !url.host().isEmpty()) return url;
-  const QString path = url.toLocalFile();
-  const QString found = files_.Locate(path);
-  if (found == path) return url;
-  QUrl moved = url;  // a query stays as the movie wrote it
-  moved.setPath(found, QUrl::DecodedMode);
-  return moved;
+  if (!Allows(info.requestUrl())) info.block(true);
 }
 
 bool ProgramFolderInterceptor::Allows(const QUrl& url) const {
   const QString scheme = url.scheme();
-  if (scheme == QLatin1String("data") || scheme == QLatin1String("blob")) return true;
+  if (scheme == QLatin1String("data") || scheme == QLatin1String("blob") ||
+      scheme == QLatin1String(MovieFileServer::Scheme))
+    return true;
   if (!url.isLocalFile() || !url.host().isEmpty()) return false;
-  const QString path = url.toLocalFile();
-  if (!assignedMovie_.isEmpty() && path == assignedMovie_) return true;
-  const QString real = RealPath(path);
+  const QString real = RealPath(url.toLocalFile());
   return !real.isEmpty() && real.startsWith(folderPrefix_);
-}
-
-bool ProgramFolderInterceptor::HoldsMovie(const QString& localPath) const {
-  const QString folder = RealPath(QFileInfo(QDir::cleanPath(localPath)).absolutePath());
-  return !folder.isEmpty() && (folder + QLatin1Char('/')).startsWith(folderPrefix_);
 }
 
 }  // namespace zingbox

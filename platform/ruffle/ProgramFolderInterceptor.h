@@ -3,38 +3,25 @@
 #include <QString>
 #include <QWebEngineUrlRequestInterceptor>
 
-#include "platform/ruffle/CaseInsensitiveLookup.h"
-
 namespace zingbox {
 
-// Keeps the player page and its movies inside the program folder: local files whose real
-// path lies under it load, in-memory data (data:, blob:) loads, every other file and all
-// network requests are refused, and so is a file whose real path cannot be established.
-// The one exception is the movie the program assigns, which may be a link in the folder
-// to a file elsewhere. Called on the UI thread.
+// Keeps the page to its own files and the movies to theirs: local files whose real path
+// lies under the page's folder load, and so do the movies' files, which come from the
+// program's own scheme (see MovieFileServer), and in-memory data (data:, blob:); every
+// other file and all network requests are refused, and so is a file whose real path
+// cannot be established. Called on the UI thread.
 class ProgramFolderInterceptor : public QWebEngineUrlRequestInterceptor {
   Q_OBJECT
 
  public:
-  ProgramFolderInterceptor(const QString& programFolder, QObject* parent);
+  ProgramFolderInterceptor(const QString& pageFolder, QObject* parent);
 
   void interceptRequest(QWebEngineUrlRequestInfo& info) override;
 
   bool Allows(const QUrl& url) const;
-  // Whether the clean absolute `localPath` names an entry of the program folder or one
-  // below it (its folders' links resolved, not its own). The movie assigned last is let
-  // through on that alone.
-  bool HoldsMovie(const QString& localPath) const;
-  void AssignMovie(const QString& localPath) { assignedMovie_ = localPath; }
-  // The file a local path names, found as Windows would find it (see CaseInsensitiveLookup).
-  QString Locate(const QString& localPath) { return files_.Locate(localPath); }
 
  private:
-  QUrl Located(const QUrl& url);
-
   QString folderPrefix_;  // real path, ends with '/'
-  QString assignedMovie_;
-  CaseInsensitiveLookup files_;
 };
 
 }  // namespace zingbox

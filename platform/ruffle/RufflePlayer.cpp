@@ -19,6 +19,7 @@
 #include "platform/ruffle/LinkGate.h"
 #include "platform/ruffle/MovieCommands.h"
 #include "platform/ruffle/MovieFileCheck.h"
+#include "platform/ruffle/MovieFileServer.h"
 #include "platform/ruffle/MoviePath.h"
 #include "platform/ruffle/PageBridge.h"
 #include "platform/ruffle/PageStartWatch.h"
@@ -49,6 +50,9 @@ float CheckedSize(float twips) {
   return CheckedPosition(twips);
 }
 
+// The player page and the engine, installed with the program.
+QString PageFolder(const QString& programFolder) { return QDir(programFolder).filePath(QStringLiteral("player")); }
+
 bool IsColourText(const QString& colour) {
   static const QRegularExpression sixHexDigits(QStringLiteral("^[0-9A-Fa-f]{6}$"));
   return colour.isEmpty() || sixHexDigits.match(colour).hasMatch();
@@ -66,7 +70,7 @@ RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const 
   width_ = PixelsToTwips(width());
   height_ = PixelsToTwips(height());
 
-  const QString playerFolder = QDir(programFolder).filePath(QStringLiteral("player"));
+  const QString playerFolder = PageFolder(programFolder);
   const QString missingFile = MissingEngineFile(playerFolder);
   if (!missingFile.isEmpty()) {
     ShowMissingEngine(QDir(playerFolder).filePath(missingFile));
@@ -93,8 +97,9 @@ void RufflePlayer::ShowMissingEngine(const QString& missingFile) {
 
 void RufflePlayer::StartEngine(const QString& programFolder, const QString& savedGamesFolder) {
   profile_ = CreatePlayerProfile(savedGamesFolder, this);
-  interceptor_ = new ProgramFolderInterceptor(programFolder, profile_);
-  profile_->setUrlRequestInterceptor(interceptor_);
+  profile_->setUrlRequestInterceptor(new ProgramFolderInterceptor(PageFolder(programFolder), profile_));
+  movieFiles_ = new MovieFileServer(programFolder, profile_);
+  profile_->installUrlSchemeHandler(MovieFileServer::Scheme, movieFiles_);
   links_ = new LinkGate(this);
   commands_ = new MovieCommands(this);
   commands_->SetHandler([this](const QString& command, const QString& args) { DeliverFSCommand(command, args); });
@@ -222,15 +227,15 @@ void RufflePlayer::SetMovie(const std::u16string& path) {
 }
 
 QString RufflePlayer::MovieCall(const QString& pathText) {
-  const QString localPath = interceptor_->Locate(
+  const QString localPath = movieFiles_->Locate(
       QDir::cleanPath(QFileInfo(MovieLocalPath(pathText.toStdU16String())).absoluteFilePath()));
 
   QString problem = MovieFileProblem(localPath);
-  if (problem.isEmpty() && !interceptor_->HoldsMovie(localPath))
+  if (problem.isEmpty() && !movieFiles_->Holds(localPath))
     problem = QStringLiteral("The player opens only movies inside the program folder.");
   if (!problem.isEmpty()) return PageCall(QStringLiteral("showProblem"), {pathText, problem});
 
-  interceptor_->AssignMovie(localPath);
+  movieFiles_->AssignMovie(localPath);
   const QUrl url = QUrl::fromLocalFile(localPath);
   return PageCall(QStringLiteral("load"), {url.toString(QUrl::FullyEncoded), pathText, QString::number(movieNumber_)});
 }

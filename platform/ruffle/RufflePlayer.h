@@ -16,7 +16,7 @@ class PageStartWatch;
 class PlayerMemory;
 class PlayerMessage;
 class PlayerPage;
-class ProgramFolderInterceptor;
+class MovieFileServer;
 
 // The movie player: Ruffle running in a web view on a small host page of ours, which the
 // build puts in "player/" of the program folder. Operations issued before the page is
@@ -71,7 +71,7 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   QUrl hostPage_;
   QWebEngineProfile* profile_ = nullptr;
   PlayerPage* page_ = nullptr;
-  ProgramFolderInterceptor* interceptor_ = nullptr;
+  MovieFileServer* movieFiles_ = nullptr;
   LinkGate* links_ = nullptr;
   MovieCommands* commands_ = nullptr;
   int movieNumber_ = 0;  // how many movies the program has asked for: the current one's number

@@ -1,5 +1,8 @@
 // What the player shows for a path that names no playable movie, and that it plays
 // the next one all the same; and a damaged installation named rather than a blank area.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -45,6 +48,9 @@ class FailureTest : public QObject {
     // A compressed movie states only its unpacked length, so the engine finds this out itself.
     WriteFile(program.filePath(QStringLiteral("damaged.swf")), QByteArray("CWS\x08\x00\x10\x00\x00", 8) + QByteArray(4096, 'x'));
     WriteFile(QDir(outside_.path()).filePath("plain.swf"), ReadFile(program.filePath("plain.swf")));
+    const QByteArray pipe = QFile::encodeName(program.filePath(QStringLiteral("pipe.swf")));
+    ::unlink(pipe.constData());
+    QCOMPARE(::mkfifo(pipe.constData(), 0600), 0);
     harness_ = std::make_unique<PlayerHarness>();
   }
 
@@ -59,7 +65,8 @@ class FailureTest : public QObject {
     QTest::newRow("no movie") << inFolder("text.swf") << "not a Flash movie";
     QTest::newRow("truncated") << inFolder("truncated.swf") << "incomplete";
     QTest::newRow("damaged") << inFolder("damaged.swf") << "could not read it";
-    QTest::newRow("folder") << inFolder("player") << "folder";
+    QTest::newRow("folder") << inFolder("player") << "This is a folder, not a movie file.";
+    QTest::newRow("named pipe") << inFolder("pipe.swf") << "This is a named pipe, not a movie file.";
     QTest::newRow("outside") << QDir(outside_.path()).filePath("plain.swf") << "inside the program folder";
   }
 

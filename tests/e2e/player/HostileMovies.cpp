@@ -234,4 +234,39 @@ ZINGBOX_SWF_RECIPE(wandering_loads) {
   return InsideThen(Actions().loadVariables("leak.txt", "_root").loadVariables("%FF%FE.txt", "_root"));
 }
 
+// Loads the variables beside itself, then asks on every frame for a named pipe beside
+// itself, which no writer ever opens.
+ZINGBOX_SWF_RECIPE(piped_loads) {
+  return StepsThenTick({Actions().loadVariables("inside.txt", "_root")},
+                       Actions().loadVariables("fifo.txt", "_root").append(ReportWhenLoaded("inside", "yes")));
+}
+
+// Loads flip.txt into each of four clips, again once it arrived (or after ten frames,
+// for a load that failed), and says ("flip", value) for each value that arrived: a test
+// flips the link between a file inside the folder and one outside it.
+ZINGBOX_SWF_RECIPE(flipping_loads) {
+  Movie movie(Stage{.width = 320, .height = 240, .frameRate = 30, .version = 8});
+  const CharacterId holder = movie.defineSprite(Timeline().showFrame());
+  Actions everyFrame;
+  for (int clip = 0; clip < 4; ++clip) {
+    const std::string name = "holder" + std::to_string(clip);
+    const std::string flip = name + ":flip";
+    const std::string waited = "waited" + std::to_string(clip);
+    movie.timeline().place(clip + 1, holder, {.name = name});
+    for (const char* value : {"inside", "outside"})
+      everyFrame.when(Actions().getVariable(flip).push(value).equals(), Actions().fscommand("flip", value));
+    const Actions arrivedOrGivenUp = Actions()
+        .getVariable(flip).push("").equals().logicalNot()
+        .getVariable(waited).push(10.0).greater()
+        .logicalOr();
+    everyFrame
+        .when(arrivedOrGivenUp, Actions()
+                  .setVariable(flip, Actions().push(""))
+                  .setVariable(waited, Actions().push(0.0))
+                  .loadVariables("flip.txt", name))
+        .setVariable(waited, Actions().getVariable(waited).increment());
+  }
+  return StepsThenTick({}, everyFrame, 1, std::move(movie));
+}
+
 }  // namespace zingbox::swf
