@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "platform/ruffle/DeviceFontFiles.h"
+
 namespace zingbox {
 namespace {
 
@@ -19,6 +21,11 @@ ProgramFolderInterceptor::ProgramFolderInterceptor(const QString& programFolder,
       files_(programFolder) {}
 
 void ProgramFolderInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
+  if (const QString font = DeviceFontFile(info.requestUrl().toLocalFile()); !font.isEmpty()) {
+    deviceFonts_.insert(font);
+    info.redirect(QUrl::fromLocalFile(font));
+    return;
+  }
   const QUrl located = Located(info.requestUrl());
   if (!Allows(located))
     info.block(true);
@@ -42,8 +49,18 @@ bool ProgramFolderInterceptor::Allows(const QUrl& url) const {
   if (!url.isLocalFile() || !url.host().isEmpty()) return false;
   const QString path = url.toLocalFile();
   if (!assignedMovie_.isEmpty() && path == assignedMovie_) return true;
+  if (deviceFonts_.contains(path)) return true;
   const QString real = RealPath(path);
   return !real.isEmpty() && real.startsWith(folderPrefix_);
+}
+
+QString ProgramFolderInterceptor::DeviceFontFile(const QString& localPath) const {
+  static const QString fontsFolder = QStringLiteral("/player/device-fonts/");
+  const qsizetype at = localPath.lastIndexOf(fontsFolder);
+  if (at < 0 || RealPath(localPath.left(at)) + QLatin1Char('/') != folderPrefix_) return {};
+  const QStringList fontAndStyle = localPath.mid(at + fontsFolder.size()).split(QLatin1Char('/'));
+  if (fontAndStyle.size() != 2) return {};
+  return DeviceFontFiles::Choose(fontAndStyle[0], fontAndStyle[1]);
 }
 
 bool ProgramFolderInterceptor::HoldsMovie(const QString& localPath) const {

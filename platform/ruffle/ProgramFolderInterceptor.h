@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QWebEngineUrlRequestInterceptor>
 
@@ -11,7 +12,9 @@ namespace zingbox {
 // path lies under it load, in-memory data (data:, blob:) loads, every other file and all
 // network requests are refused, and so is a file whose real path cannot be established.
 // The one exception is the movie the program assigns, which may be a link in the folder
-// to a file elsewhere. Called on the UI thread.
+// to a file elsewhere, and so are the font files the page asks for as
+// "player/device-fonts/<Windows font>/<style>": each is sent on to the file chosen for it
+// (see DeviceFontFiles), and that file, no other of its folder, loads. Called on the UI thread.
 class ProgramFolderInterceptor : public QWebEngineUrlRequestInterceptor {
   Q_OBJECT
 
@@ -31,9 +34,11 @@ class ProgramFolderInterceptor : public QWebEngineUrlRequestInterceptor {
 
  private:
   QUrl Located(const QUrl& url);
+  QString DeviceFontFile(const QString& localPath) const;
 
   QString folderPrefix_;  // real path, ends with '/'
   QString assignedMovie_;
+  QSet<QString> deviceFonts_;  // the files chosen so far
   CaseInsensitiveLookup files_;
 };
 

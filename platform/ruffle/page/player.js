@@ -119,9 +119,13 @@ const zingbox = (() => {
     gamepads.startListening();
     // As in Flash Player, a movie's relative addresses start from its own folder, not the page's.
     const base = new URL(".", url).href;
-    const loading = player.ruffle().load({ ...playerOptions, url, base });
-    // Loading ends the last engine at once.
-    for (const canvas of oldCanvases) canvas.width = canvas.height = 0;
+    const loading = deviceFonts.sources().then((fontSources) => {
+      if (lastLoad !== attempt) return;
+      const loaded = player.ruffle().load({ ...playerOptions, fontSources, url, base });
+      // Loading ends the last engine at once.
+      for (const canvas of oldCanvases) canvas.width = canvas.height = 0;
+      return loaded;
+    });
     loading.then(() => {
       if (lastLoad !== attempt) return;
       if (suspended) player.ruffle().suspend();
