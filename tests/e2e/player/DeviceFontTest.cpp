@@ -1,11 +1,13 @@
 // Device text drawn with the faces Windows drew it with, measured on the screen against
 // the faces' own metrics (see DeviceFontSheet.h for the movies).
 #include <QApplication>
+#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPainterPath>
 #include <QRawFont>
 #include <QTest>
+#include <QUrl>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -126,6 +128,22 @@ class DeviceFontTest : public QObject {
         QVERIFY2(std::abs(ink.right - (sheet::Left + Gutter + expectedRight)) <= EdgeTolerance, qPrintable(where));
       }
     }
+  }
+
+  // The page reaches the chosen faces and no other file of the system's font folders.
+  void onlyTheChosenFontFilesLoad() {
+    const auto bytesOf = [&](const QString& url) {
+      return harness_->EvaluateInPage(QStringLiteral(
+                 "(() => { const request = new XMLHttpRequest(); request.open('GET', '%1', false);"
+                 "try { request.send(); return request.response.length; } catch (e) { return 0; } })()")
+                                          .arg(url))
+          .toInt();
+    };
+    QVERIFY(bytesOf("device-fonts/Arial/bold") > 10000);
+    QCOMPARE(bytesOf("device-fonts/Verdana/regular"), 0);
+    const QString unchosen = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");  // fonts-dejavu-core
+    QVERIFY(QFile::exists(unchosen));
+    QCOMPARE(bytesOf(QUrl::fromLocalFile(unchosen).toString()), 0);
   }
 
   void boldIsHeavierAndItalicLeans() {
