@@ -53,6 +53,7 @@ const deviceFonts = (() => {
   }
 
   let source = null;
+  let read = null;
   // The engine's font sources: the font movie, or none when the system has none of the
   // faces (then the engine draws device text with its own face).
   function sources() {
@@ -60,11 +61,13 @@ const deviceFonts = (() => {
       const wanted = fonts.flatMap((font) => styles.map((style) => face(font, style)));
       source = Promise.allSettled(wanted).then((results) => {
         const found = results.filter((result) => result.status === "fulfilled").map((result) => result.value);
-        return found.length ? [URL.createObjectURL(fontMovie(found))] : [];
+        read = found.length ? [URL.createObjectURL(fontMovie(found))] : [];
+        return read;
       });
     }
     return source;
   }
 
-  return { sources };
+  // The font sources once they are read, else null.
+  return { sources, read: () => read };
 })();
