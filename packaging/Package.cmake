@@ -75,7 +75,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_STRIP_FILES ON)
 # dpkg-shlibdeps finds the Qt libraries the executable links, and with Qt WebEngine also
-# its helper process; xdg-open, the mail link's opener, is started by name.
+# its helper process; xdg-open, the mail link's opener, is started by name. Movies' device
+# text is drawn as on Windows with fonts of Windows' widths (Liberation for Arial, Times New
+# Roman and Courier New; DejaVu where those are missing): without them it breaks out of its
+# fields. Debian 13 has Liberation 2 as fonts-liberation.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS xdg-utils)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-liberation2 | fonts-liberation, fonts-dejavu-core")
 include(CPack)

@@ -12,8 +12,8 @@ packages=(
   libqt6webenginecore6-bin libgl-dev libx11-dev
   nodejs npm
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
-  libgif-dev libleveldb-dev libsnappy-dev
-  xvfb xauth x11-utils xdotool xdg-utils fonts-dejavu-core imagemagick
+  libgif-dev libleveldb-dev libsnappy-dev libfontconfig-dev
+  xvfb xauth x11-utils xdotool xdg-utils fonts-dejavu-core fonts-liberation2 imagemagick
   desktop-file-utils appstream binutils-mingw-w64-i686 lintian inotify-tools
   chromium python3 debootstrap
 )

@@ -19,7 +19,7 @@ expect_field Architecture "$(dpkg --print-architecture)"
 [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "no Maintainer"
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webchannel6 libqt6webenginecore6 \
-  libqt6webenginewidgets6 libqt6webenginecore6-bin xdg-utils; do
+  libqt6webenginewidgets6 libqt6webenginecore6-bin xdg-utils fonts-liberation2 fonts-dejavu-core; do
   # Debian 13 renamed the libraries of the 64-bit time move with a t64 suffix.
   grep -Eq "(^|, )$package(t64)?( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done

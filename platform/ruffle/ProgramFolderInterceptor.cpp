@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "platform/ruffle/DeviceFontFiles.h"
 #include "platform/ruffle/MovieFileServer.h"
 
 namespace zingbox {
@@ -18,6 +19,11 @@ ProgramFolderInterceptor::ProgramFolderInterceptor(const QString& pageFolder, QO
     : QWebEngineUrlRequestInterceptor(parent), folderPrefix_(RealPath(pageFolder) + QLatin1Char('/')) {}
 
 void ProgramFolderInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
+  if (const QString font = DeviceFontFile(info.requestUrl().toLocalFile()); !font.isEmpty()) {
+    deviceFonts_.insert(font);
+    info.redirect(QUrl::fromLocalFile(font));
+    return;
+  }
   if (!Allows(info.requestUrl())) info.block(true);
 }
 
@@ -27,8 +33,19 @@ bool ProgramFolderInterceptor::Allows(const QUrl& url) const {
       scheme == QLatin1String(MovieFileServer::Scheme))
     return true;
   if (!url.isLocalFile() || !url.host().isEmpty()) return false;
-  const QString real = RealPath(url.toLocalFile());
+  const QString path = url.toLocalFile();
+  if (deviceFonts_.contains(path)) return true;
+  const QString real = RealPath(path);
   return !real.isEmpty() && real.startsWith(folderPrefix_);
+}
+
+QString ProgramFolderInterceptor::DeviceFontFile(const QString& localPath) const {
+  static const QString fontsFolder = QStringLiteral("/device-fonts/");
+  const qsizetype at = localPath.lastIndexOf(fontsFolder);
+  if (at < 0 || RealPath(localPath.left(at)) + QLatin1Char('/') != folderPrefix_) return {};
+  const QStringList fontAndStyle = localPath.mid(at + fontsFolder.size()).split(QLatin1Char('/'));
+  if (fontAndStyle.size() != 2) return {};
+  return DeviceFontFiles::Choose(fontAndStyle[0], fontAndStyle[1]);
 }
 
 }  // namespace zingbox

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QWebEngineUrlRequestInterceptor>
 
@@ -9,7 +10,10 @@ namespace zingbox {
 // lies under the page's folder load, and so do the movies' files, which come from the
 // program's own scheme (see MovieFileServer), and in-memory data (data:, blob:); every
 // other file and all network requests are refused, and so is a file whose real path
-// cannot be established. Called on the UI thread.
+// cannot be established.
+// The page's font requests, "device-fonts/<Windows font>/<style>", are sent on to the
+// file chosen for each (see DeviceFontFiles), and that file, no other of its folder,
+// loads. Called on the UI thread.
 class ProgramFolderInterceptor : public QWebEngineUrlRequestInterceptor {
   Q_OBJECT
 
@@ -21,7 +25,10 @@ class ProgramFolderInterceptor : public QWebEngineUrlRequestInterceptor {
   bool Allows(const QUrl& url) const;
 
  private:
+  QString DeviceFontFile(const QString& localPath) const;
+
   QString folderPrefix_;  // real path, ends with '/'
+  QSet<QString> deviceFonts_;  // the files chosen so far
 };
 
 }  // namespace zingbox

@@ -101,11 +101,13 @@ encoding::Bytes shape(CharacterId id, const Shape& shape) {
   return encoding::tag(encoding::tag_code::DefineShape, payload.data());
 }
 
-encoding::Bytes deviceFont(CharacterId id, std::string_view fontName) {
+encoding::Bytes deviceFont(CharacterId id, std::string_view fontName, bool bold, bool italic) {
   constexpr std::uint8_t wideCodes = 0x04;  // required from version 6 on
+  constexpr std::uint8_t italicFlag = 0x02, boldFlag = 0x01;
   if (fontName.empty() || fontName.size() > 255) throw std::invalid_argument("bad font name");
+  const std::uint8_t flags = wideCodes | (italic ? italicFlag : 0) | (bold ? boldFlag : 0);
   ByteWriter payload;
-  payload.u16(id.value).u8(wideCodes).u8(0).u8(static_cast<std::uint8_t>(fontName.size()));
+  payload.u16(id.value).u8(flags).u8(0).u8(static_cast<std::uint8_t>(fontName.size()));
   for (const char letter : fontName) payload.u8(static_cast<std::uint8_t>(letter));
   // No glyphs; readers differ on whether the code table offset follows, so write it.
   payload.u16(0).u16(2);

@@ -11,8 +11,10 @@
 namespace zingbox::swf::definitions {
 
 encoding::Bytes shape(CharacterId id, const Shape& shape);
-// A device font: a name and no glyphs, so the player draws the letters itself.
-encoding::Bytes deviceFont(CharacterId id, std::string_view fontName);
+// A device font: a name, its bold and italic flags, and no glyphs, so the player draws the
+// letters itself.
+encoding::Bytes deviceFont(CharacterId id, std::string_view fontName, bool bold = false,
+                           bool italic = false);
 encoding::Bytes text(CharacterId id, CharacterId font, const Text& text);
 encoding::Bytes button(CharacterId id, const Button& button);
 encoding::Bytes sprite(CharacterId id, const Timeline& sprite);

@@ -43,16 +43,17 @@ CharacterId Movie::defineShape(const Shape& shape) {
   return id;
 }
 
-CharacterId Movie::fontFor(const std::string& fontName) {
-  if (const auto known = fonts_.find(fontName); known != fonts_.end()) return known->second;
+CharacterId Movie::fontFor(const Text& text) {
+  const FontKey key{text.font, text.bold, text.italic};
+  if (const auto known = fonts_.find(key); known != fonts_.end()) return known->second;
   const CharacterId id = nextId();
-  addDefinition(definitions::deviceFont(id, fontName));
-  fonts_.emplace(fontName, id);
+  addDefinition(definitions::deviceFont(id, text.font, text.bold, text.italic));
+  fonts_.emplace(key, id);
   return id;
 }
 
 CharacterId Movie::defineText(const Text& text) {
-  const CharacterId font = fontFor(text.font);
+  const CharacterId font = fontFor(text);
   const CharacterId id = nextId();
   addDefinition(definitions::text(id, font, text));
   return id;

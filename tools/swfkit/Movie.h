@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tools/swfkit/Button.h"
@@ -48,11 +49,12 @@ class Movie {
  private:
   CharacterId nextId();
   void addDefinition(const std::vector<std::uint8_t>& tag);
-  CharacterId fontFor(const std::string& fontName);
+  CharacterId fontFor(const Text& text);
 
   Stage stage_;
   std::vector<std::uint8_t> definitions_;  // definition tags, in the order defined
-  std::map<std::string, CharacterId> fonts_;
+  using FontKey = std::tuple<std::string, bool, bool>;  // name, bold, italic
+  std::map<FontKey, CharacterId> fonts_;
   std::uint16_t lastId_ = 0;
   Timeline timeline_;
 };

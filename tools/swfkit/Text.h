@@ -20,6 +20,8 @@ struct Text {
   // When set, the field shows this AVM1 variable and follows its changes (a live counter).
   std::string variable{};
   std::string font = "_sans";
+  bool bold = false;
+  bool italic = false;
 };
 
 }  // namespace zingbox::swf

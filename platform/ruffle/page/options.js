@@ -27,6 +27,13 @@ const playerOptions = Object.freeze({
   // Flash's own limit: a script that runs longer is ended, and the movie runs no more
   // script, so that a movie stuck in a loop never holds the program up for longer.
   maxExecutionDuration: 15,
+  // Flash's own font names, drawn as Flash drew them on Windows (the fonts are fonts.js's),
+  // or with the engine's own face when the system has none of them.
+  defaultFonts: Object.freeze({
+    sans: Object.freeze(["Arial", "Noto Sans"]),
+    serif: Object.freeze(["Times New Roman", "Noto Sans"]),
+    typewriter: Object.freeze(["Courier New", "Noto Sans"]),
+  }),
   // The keys a gamepad's buttons press; the left stick acts as the d-pad. Ruffle reads
   // no Start button itself: the page presses it through the button with the same key.
   gamepadButtonMapping: Object.freeze({

@@ -163,9 +163,16 @@ const zingbox = (() => {
     gamepads.startListening();
     // As in Flash Player, a movie's relative addresses start from its own folder, not the page's.
     const base = new URL(".", url).href;
-    const loading = player.ruffle().load({ ...playerOptions, url, base });
-    // Loading ends the last engine at once.
-    for (const canvas of oldCanvases) canvas.width = canvas.height = 0;
+    const start = (fontSources) => {
+      const loaded = player.ruffle().load({ ...playerOptions, fontSources, url, base });
+      // Loading ends the last engine at once.
+      for (const canvas of oldCanvases) canvas.width = canvas.height = 0;
+      return loaded;
+    };
+    // Only the first load waits for the fonts; later ones end the last movie at once.
+    const fonts = deviceFonts.read();
+    const loading = fonts ? start(fonts) :
+        deviceFonts.sources().then((read) => lastLoad === attempt ? start(read) : undefined);
     loading.then(() => {
       if (lastLoad !== attempt) return;
       if (suspended) player.ruffle().suspend();

@@ -89,9 +89,12 @@ TEST(SwfTextDefinition, UsesTheDeviceFontWithSizeColourLayoutAndTexts) {
   EXPECT_EQ(payload, expected);
 }
 
-TEST(SwfFontDefinition, NamesTheDeviceFontWithoutGlyphs) {
-  const Bytes payload = onlyPayload(definitions::deviceFont(CharacterId{3}, "_sans"), encoding::tag_code::DefineFont2);
-  EXPECT_EQ(payload, concat({{3, 0, 0x04, 0, 5}, ascii("_sans"), {0, 0, 2, 0}}));
+TEST(SwfFontDefinition, NamesTheDeviceFontAndItsStyleWithoutGlyphs) {
+  const Bytes plain = onlyPayload(definitions::deviceFont(CharacterId{3}, "_sans"), encoding::tag_code::DefineFont2);
+  EXPECT_EQ(plain, concat({{3, 0, 0x04, 0, 5}, ascii("_sans"), {0, 0, 2, 0}}));
+  const Bytes boldItalic =
+      onlyPayload(definitions::deviceFont(CharacterId{3}, "Arial", true, true), encoding::tag_code::DefineFont2);
+  EXPECT_EQ(boldItalic, concat({{3, 0, 0x04 | 0x02 | 0x01, 0, 5}, ascii("Arial"), {0, 0, 2, 0}}));
 }
 
 TEST(SwfSpriteDefinition, CountsFramesAndEndsItsOwnTags) {
