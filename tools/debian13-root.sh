@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the README's `make test` in a clean Debian 13 root, as a newcomer on Debian 13
-# would: debootstrap makes the root once (kept in the cache folder), each run starts
-# from a fresh copy of it with a clean copy of the committed tree (git HEAD).
+# would. debootstrap makes a base root once and `make setup` installs the packages in a
+# fresh copy of it; both are kept in the cache folder. Each run starts from a fresh copy
+# of the installed root with a clean copy of the committed tree (git HEAD).
 # Needs root. The root reaches the Debian archive the host uses while `make setup`
 # installs packages, and no network at all while `make test` runs; the Flash engine's
 # npm files are the host's own. Everything the root mounts lives in a mount namespace
@@ -62,8 +63,10 @@ security=$(host_uri "$host_release-security" | head -n1)
 : "${security:=${mirror%/debian}/debian-security}"
 
 # Runs a command in the root: its own mount, process and (unless told) network
-# namespaces, the root pivoted to, so it looks like a machine of its own. The first
-# argument says whether the network is reached: "net" or "nonet".
+# namespaces, the root pivoted to, so it looks like a machine of its own. A chroot would
+# not do: the kernel refuses user namespaces in one, and a test makes its read-only
+# folder in one. The network namespace also keeps the root's Xvfb displays apart from
+# the host's. The first argument says whether the network is reached: "net" or "nonet".
 in_root() {
   local network=$1
   shift
