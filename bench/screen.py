@@ -16,7 +16,8 @@ from process_tree import CLOCK_TICKS, cpu_ticks
 MARKS = {"zingbox": "e0218a", "wuzz": "2090ff"}
 SPOT = 4  # pixels a side: well inside a square 48 stage pixels wide, at any player size
 POLL_MS = 4  # how often the watcher looks for a first frame or a key's answer (ScreenWatch.cpp)
-PACE_POLL_MS = 2  # and how often while it follows the frames
+PACE_POLL_MS = 2  # while it follows the frames
+PRESS_POLL_MS = 1  # while a key is held
 
 Region = collections.namedtuple("Region", "x y width height colour")
 

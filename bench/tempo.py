@@ -54,10 +54,10 @@ def frame_square(where):
     return spot(where(FRAME_SQUARE), FRAME_COLOURS[0])
 
 
-def key_to_screen(screen, where, presses=PRESSES):
+def key_to_screen(screen, where):
     """ms from each press of the key to the key mark on the screen; `where` maps a stage
     point to the screen. The presses fall at random moments between two frames."""
-    return key_answers(screen, spot(where(KEY_MARK), KEY_COLOUR), presses)
+    return key_answers(screen, spot(where(KEY_MARK), KEY_COLOUR), PRESSES)
 
 
 def key_answers(screen, region, presses):
@@ -71,7 +71,7 @@ def key_answers(screen, region, presses):
     return delays
 
 
-def frame_steps(screen, region, seconds=PACE_S):
+def frame_steps(screen, region, seconds):
     """(ms since the last change, frames on since it) for each change of the frame square."""
     changes = screen.pace(seconds, region, FRAME_COLOURS)
     steps = [[t1 - t0, (i1 - i0) % len(FRAME_COLOURS) or len(FRAME_COLOURS)]
@@ -116,7 +116,7 @@ def check_watcher(screen, probe_binary, place):
     region = spot((place[0] + 20, place[1] + 20), KEY_COLOUR)
 
     def run_probe(*args):
-        process = subprocess.Popen([probe_binary, *map(str, place), 40, *map(str, args)], stdout=subprocess.PIPE,
+        process = subprocess.Popen([probe_binary, *map(str, (*place, 40, *args))], stdout=subprocess.PIPE,
                                    text=True)
         if process.stdout.readline().strip() != "shown":
             raise RuntimeError(f"the screen probe did not start: {args}")

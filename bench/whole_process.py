@@ -19,7 +19,7 @@ import shutil
 import time
 
 from process_tree import role
-from screen import PACE_POLL_MS, POLL_MS, SPOT, ScreenWatch, x_server_pid
+from screen import PACE_POLL_MS, POLL_MS, PRESS_POLL_MS, SPOT, ScreenWatch, x_server_pid
 from sessions import OPENING_CLIENT, Launcher, Peer, peer_flags, peer_version, player_area
 import table
 import tempo
@@ -159,9 +159,9 @@ def measure_feel(session, screen, rate, figures):
     figures[f"key{rate}"] += tempo.key_to_screen(screen, session.stage_point)
     if rate in tempo.PACE_RATES:
         square = tempo.frame_square(session.stage_point)
-        figures[table.pacing_key(rate, False)] += tempo.frame_steps(screen, square)
+        figures[table.pacing_key(rate, False)] += tempo.frame_steps(screen, square, tempo.PACE_S)
         with tempo.CoreLoad():
-            figures[table.pacing_key(rate, True)] += tempo.frame_steps(screen, square)
+            figures[table.pacing_key(rate, True)] += tempo.frame_steps(screen, square, tempo.PACE_S)
 
 
 def run_feel(program_dir, work_dir, area, screen, ours, peer, load_log):
@@ -246,7 +246,7 @@ def feel_notes(check, engine, ours, peer):
     rate = check["known_rate"]
     lines = [f"Engines: ours on {engine}, the peer {peer_version()}.",
              f"The watcher's check, against a bare X window: a key answered at once shows after {delay:.1f} ms "
-             f"(the screen's own delay here: the X server and the watcher, which looks every {POLL_MS} ms); one "
+             f"(the screen's own delay here: the X server and the watcher, which looks every {PRESS_POLL_MS} ms while a key is held); one "
              f"answered {tempo.KNOWN_DELAY_MS} ms later is seen {check['known_delay']:.1f} ms later; colours changed "
              f"{tempo.KNOWN_RATE} times a second are seen {rate['median']:.1f} ms apart (p99 {rate['p99']:.1f}, "
              f"{rate['lost']} lost in {rate['count']}). The frames are followed every {PACE_POLL_MS} ms."]
