@@ -62,6 +62,11 @@ class ScreenWatch:
         it appeared is unknown."""
         return _seen(self.process.stdout.readline().split(), self.asked_at)
 
+    def wait_for(self, timeout_s, region):
+        """Whether the region shows its colour, now or within the time given."""
+        self.begin(timeout_s, region)
+        return _seen(self.process.stdout.readline().split(), float("-inf"))[0] is not None
+
     def press(self, timeout_s, key, *regions):
         """Presses a key (an X keysym name) with the X test extension and holds it until
         every region shows its colour or the time is out. Returns the monotonic ms of the
