@@ -3,7 +3,8 @@
 // rates (bench/tempo.py knows the names, places and colours):
 //   - a square in the middle of the stage takes the next of four colours every frame,
 //     so a watcher sees each frame reach the screen and which one it is;
-//   - a key mark above it shows while the right arrow key is held: the movie looks at the
+//   - a key mark above it shows while the right arrow key is held, over a plate of its own
+//     (the launcher paints each game's background its own colour): the movie looks at the
 //     key in every frame, as an arcade game does;
 //   - a ball the arrow keys steer and two that circle keep the picture busy.
 #include "demo/Motion.h"
@@ -17,6 +18,7 @@ constexpr double Side = 48;
 constexpr Color FrameColours[] = {Color::rgb(0xff2020), Color::rgb(0x20ff20), Color::rgb(0x2020ff),
                                   Color::rgb(0xffff20)};
 constexpr Color KeyColour = Color::rgb(0xff8800);
+constexpr Color KeyPlateColour = Color::rgb(0x404040);
 
 CharacterId Square(Movie& movie, Color colour) {
   return movie.defineShape(Shape().rectangle({-Side / 2, -Side / 2, Side, Side}, colour));
@@ -42,7 +44,8 @@ Movie Tempo(double frameRate) {
       .place(2, movie.defineSprite(demo::orbit(ball, {320, 240}, 220, 90)))
       .place(3, movie.defineSprite(shipLook), {.at = {320, 400}, .name = "ship"})
       .place(4, movie.defineSprite(frameSquare), {.at = {320, 240}})
-      .place(5, movie.defineSprite(keyMark), {.at = {320, 120}, .name = "keymark"})
+      .place(5, Square(movie, KeyPlateColour), {.at = {320, 120}})
+      .place(6, movie.defineSprite(keyMark), {.at = {320, 120}, .name = "keymark"})
       .actions(eachFrame)
       .showFrame()
       .actions(eachFrame)

@@ -100,7 +100,8 @@ def main(watcher_binary, probe_binary):
     if len(times) >= 2:
         interval = (times[-1] - times[0]) / (len(times) - 1)
         expect(f"changes a cycle interval apart on average: {interval:.1f} ms", abs(interval - CYCLE_MS) < 10)
-    for request in ["look 100 0 0 4 4 e0218a", "press 100 NoSuchKey 0 0 4 4 e0218a", "pace 100 0 0 4 4", f"watch 100 0 0 4 4 {COLOUR[:5]}", f"watch 100 9999 0 4 4 {COLOUR}"]:
+    for request in ["look 100 0 0 4 4 e0218a", "press 100 NoSuchKey 0 0 4 4 e0218a", "pace 100 0 0 4 4",
+                    f"watch 100 0 0 4 4 {COLOUR[:5]}", f"watch 100 9999 0 4 4 {COLOUR}"]:
         expect(f"refused: {request}", ask(request).startswith("error:"))
     watcher.stdin.close()
     expect("the watcher ends with its input", watcher.wait(timeout=10) == 0)

@@ -97,7 +97,8 @@ def main(build_dir, minutes):
              f"{'met' if slope < 10 else 'NOT met'}); private memory: {private_slope:+.1f} MiB an hour. On "
              f"{engine}; a {RATE} fps game steered with the arrow keys, to the menu and back every minute; "
              f"frames watched for {WATCH_S} s each minute.", "",
-             f"| Minute | PSS of the tree | Private | CPU over the minute | Frames lost in {WATCH_S} s |", "|---|---|---|---|---|"]
+             f"| Minute | PSS of the tree | Private | CPU over the minute | Frames lost in {WATCH_S} s |",
+             "|---|---|---|---|---|"]
     lines += [f"| {m} | {pss:.0f} MiB | {private:.0f} MiB | {cpu:.1f} % | {lost} |"
               for m, pss, private, cpu, lost in samples]
     result = "\n".join(lines)

@@ -23,7 +23,7 @@ FRAME_SQUARE = (320, 240)
 FRAME_COLOURS = ["ff2020", "20ff20", "2020ff", "ffff20"]
 KEY_MARK = (320, 120)
 KEY_COLOUR = "ff8800"
-BACKGROUND = "202020"
+KEY_PLATE = "404040"  # under the key mark
 KEY = "Right"
 PRESSES = 15
 PACE_S = 20
@@ -58,15 +58,15 @@ def frame_square(where):
 def key_to_screen(screen, where):
     """ms from each press of the key to the key mark on the screen; `where` maps a stage
     point to the screen. The presses fall at random moments between two frames."""
-    return key_answers(screen, spot(where(KEY_MARK), KEY_COLOUR), BACKGROUND, PRESSES)
+    return key_answers(screen, spot(where(KEY_MARK), KEY_COLOUR), KEY_PLATE, PRESSES)
 
 
-def key_answers(screen, region, background, presses):
+def key_answers(screen, region, released, presses):
     """ms from each press of the key to the region showing its colour; before each, the
-    region shows the background again (the last key's release is through)."""
+    region shows the `released` colour again (the last key's release is through)."""
     delays = []
     for _ in range(presses):
-        if not screen.wait_for(ANSWER_TIMEOUT_S, region._replace(colour=background)):
+        if not screen.wait_for(ANSWER_TIMEOUT_S, region._replace(colour=released)):
             raise TimeoutError(f"the answer to the last key stayed at {region[:2]}")
         time.sleep(random.uniform(0.2, 0.4))  # so the presses fall anywhere between two frames
         pressed, (seen,) = screen.press(ANSWER_TIMEOUT_S, KEY, region)

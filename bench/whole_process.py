@@ -243,13 +243,14 @@ def feel_notes(check, engine, ours, peer):
     """What the watcher's check saw, and how close each key figure comes to its limit:
     a frame interval plus the screen's own delay."""
     delay = statistics.median(check["screen_delay"])
-    rate = check["known_rate"]
+    known = check["known_rate"]
     lines = [f"Engines: ours on {engine}, the peer {peer_version()}.",
              f"The watcher's check, against a bare X window: a key answered at once shows after {delay:.1f} ms "
-             f"(the screen's own delay here: the X server and the watcher, which looks every {PRESS_POLL_MS} ms while a key is held); one "
-             f"answered {tempo.KNOWN_DELAY_MS} ms later is seen {check['known_delay']:.1f} ms later; colours changed "
-             f"{tempo.KNOWN_RATE} times a second are seen {rate['median']:.1f} ms apart (p99 {rate['p99']:.1f}, "
-             f"{rate['lost']} lost in {rate['count']}). The frames are followed every {PACE_POLL_MS} ms."]
+             f"(the screen's own delay here: the X server and the watcher, which looks every {PRESS_POLL_MS} ms "
+             f"while a key is held); one answered {tempo.KNOWN_DELAY_MS} ms later is seen "
+             f"{check['known_delay']:.1f} ms later; colours changed "
+             f"{tempo.KNOWN_RATE} times a second are seen {known['median']:.1f} ms apart (p99 {known['p99']:.1f}, "
+             f"{known['lost']} lost in {known['count']}). The frames are followed every {PACE_POLL_MS} ms."]
     closeness = []
     for rate in tempo.GAMES:
         frame = tempo.frame_ms(rate)
@@ -265,8 +266,9 @@ def feel_notes(check, engine, ours, peer):
     return lines
 
 
-def notes(full_rounds, extra_rounds, load_log, watch_cost, wide, feel):
-    lines = [f"Each cell: the median, then the spread (min–max) and the number of samples. Rounds of "
+def notes(full_rounds, extra_rounds, load_log, watch_cost, wide, feel, load_average):
+    lines = [f"Load average (1, 5, 15 minutes) when the run began: {', '.join(f'{v:.2f}' for v in load_average)}.",
+             f"Each cell: the median, then the spread (min–max) and the number of samples. Rounds of "
              f"everything: {full_rounds}, alternating which side starts; then rounds of the figures whose "
              f"spread was wider than a tenth of their median: {extra_rounds}. {SWITCHES} switches and "
              f"{SWITCHES} restarts a round; the PSS growth once a run. {datetime.date.today()}, {platform.node()}, "
@@ -296,6 +298,7 @@ def main(build_dir):
     shutil.rmtree(work_dir, ignore_errors=True)
     os.makedirs(work_dir)
     screen = ScreenWatch(os.path.join(bench_dir, "zingbox_screen_watch"))
+    load_average = os.getloadavg()
     watch_cost = screen.cost(WATCH_COST_S, x_server_pid())
     check = tempo.check_watcher(screen, os.path.join(bench_dir, "zingbox_screen_probe"), CHECK_PLACE)
     engine = run_feel(program_dir, work_dir, area, screen, ours, peer, load_log)
@@ -325,7 +328,7 @@ def main(build_dir):
     screen.close()
     result = (table.render({**ours, **in_process}, peer) + "\n\n"
               + notes(min(rounds_done, ROUNDS), max(rounds_done - ROUNDS, 0), load_log, watch_cost,
-                      table.wide_figures(ours, peer), feel_notes(check, engine, ours, peer)))
+                      table.wide_figures(ours, peer), feel_notes(check, engine, ours, peer), load_average))
     with open(os.path.join(bench_dir, "last-run.txt"), "w") as out:
         out.write(result + "\n\nRaw figures (ms, %, MiB, in-process in each benchmark's unit)\nours "
                   + json.dumps({**ours, **in_process}) + "\npeer " + json.dumps(peer)
