@@ -1,8 +1,9 @@
 # The newcomer's entry point. `make run` and `make test` do everything they need.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+SOAK_MINUTES ?= 60
 
-.PHONY: setup build test test-debian13 run bench clean
+.PHONY: setup build test test-debian13 run bench soak clean
 
 setup:
 	@bash tools/setup.sh
@@ -23,6 +24,10 @@ run: build
 
 bench: build
 	@bash bench/run.sh $(BUILD_DIR)
+
+# An evening of play: `make soak SOAK_MINUTES=5` for a short one.
+soak: build
+	@bash bench/soak.sh $(BUILD_DIR) $(SOAK_MINUTES)
 
 clean:
 	rm -rf --one-file-system $(BUILD_DIR)

@@ -30,7 +30,8 @@ CharacterId Mark(Movie& movie, Color colour) {
 
 // The menu: its whole stage is one button that picks Wuzz, so a click in the middle of
 // the player always chooses it (a shape above a button takes no clicks); two balls
-// circle while it waits. Its mark stays.
+// circle while it waits. Its mark stays. Three small buttons along its bottom pick the
+// tempo games (bench/TempoMovies.cpp).
 ZINGBOX_SWF_RECIPE(zingbox) {
   Movie movie({.width = StageWidth, .height = StageHeight, .frameRate = 24, .background = Color::rgb(0x16246b)});
   const CharacterId title = movie.defineText(
@@ -41,6 +42,15 @@ ZINGBOX_SWF_RECIPE(zingbox) {
   const CharacterId button = movie.defineButton(
       Button().show(AllButtonStates, plate).onRelease(Actions().fscommand("game", "wuzz")));
   const CharacterId ball = Ball(movie, Color::rgb(0xffd24a));
+  // Left to right: 12, 30 and 60 frames a second.
+  const char* const tempoGames[] = {"krell", "tibb", "quib"};
+  for (int i = 0; i < 3; ++i) {
+    const CharacterId tempoPlate = movie.defineShape(Shape().rectangle({0, 0, 100, 40}, Color::rgb(0x3a4fb0)));
+    movie.timeline().place(static_cast<Depth>(MarkDepth + 1 + i),
+                           movie.defineButton(Button().show(AllButtonStates, tempoPlate)
+                                                  .onRelease(Actions().fscommand("game", tempoGames[i]))),
+                           {.at = {110.0 + 160 * i, 430}});
+  }
   movie.timeline()
       .place(1, button)
       .place(2, title)

@@ -55,12 +55,17 @@ class ProcessTree:
 
     def pss_kib(self):
         """Proportional set size per live process, in KiB."""
+        return self.memory_kib("Pss")
+
+    def memory_kib(self, *fields):
+        """The sum of the given smaps_rollup fields per live process, in KiB."""
         sizes = {}
         for pid in self.pids():
             rollup = _read(f"/proc/{pid}/smaps_rollup")
             for line in (rollup or "").splitlines():
-                if line.startswith("Pss:"):
-                    sizes[pid] = int(line.split()[1])
+                name, _, value = line.partition(":")
+                if name in fields:
+                    sizes[pid] = sizes.get(pid, 0) + int(value.split()[0])
         return sizes
 
     def kill(self):

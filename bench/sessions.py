@@ -11,12 +11,14 @@ import os
 import re
 import shutil
 import subprocess
+import sys
 import tempfile
 import threading
 import time
 
 from process_tree import CLOCK_TICKS, ProcessTree
 from screen import mark, picture_colour, spot
+import tempo
 
 PROBE_TIMEOUT_S = 30
 # Where and how large the launcher's client area opens on a desktop without a window manager.
@@ -92,6 +94,21 @@ class Session:
             time.sleep(0.002)
         raise TimeoutError(f"{type(self).__name__}: the {movie} movie never showed its first frame")
 
+    def stage_point(self, point):
+        """Where a point of a 640×480 movie's stage shows on the screen."""
+        return tempo.stage_point(*self.player_area(), point)
+
+    def show_tempo_game(self, action, game):
+        """Runs an action that brings up a tempo game; returns once its frame square shows."""
+        self.screen.begin(PROBE_TIMEOUT_S, tempo.frame_square(self.stage_point))
+        action()
+        shown, = self.screen.end()
+        if shown is None:
+            raise TimeoutError(f"{type(self).__name__}: the {game} movie never reached the screen")
+        # The keys go where the pointer is, on a screen without a window manager: into the movie.
+        xdotool("mousemove", "--sync", *self.stage_point(tempo.FRAME_SQUARE))
+        xdotool("click", "1")
+
     def start_until_shown(self, command, env, movie, centre, *also):
         """Starts the program; returns ms from its start to the movie's probe, to its first
         visible frame, and to each further region showing its colour (None: never)."""
@@ -143,9 +160,13 @@ class Launcher(Session):
             raise RuntimeError(f"the window opened at {placed}, not at {(self.origin, self.client)}")
 
     # Clicks land in the middle of a control; positions follow the resize pass.
+    def player_area(self):
+        """The player area's top left corner on the screen, and its size."""
+        return (self.origin[0] + round(605 / 15), self.origin[1] + round(780 / 15)), player_area(*self.client)
+
     def player_centre(self):
-        width, height = player_area(*self.client)
-        return self.origin[0] + round(605 / 15) + width // 2, self.origin[1] + round(780 / 15) + height // 2
+        (left, top), (width, height) = self.player_area()
+        return left + width // 2, top + height // 2
 
     def button_centre(self, left_twips):
         outer_height = self.client[1] * 15 + 405
@@ -174,6 +195,17 @@ class Launcher(Session):
     def restart(self):
         return self.click_until_shown(self.button_centre(1300), "wuzz")  # Image5
 
+    def choose_tempo_game(self, game):
+        """Picks a tempo game with its button on the menu; returns once it plays."""
+        def click():
+            xdotool("mousemove", "--sync", *self.stage_point(tempo.MENU_BUTTONS[game]))
+            xdotool("click", "1")
+        self.show_tempo_game(click, game)
+
+    def engine(self):
+        """The Qt WebEngine and the Chromium this program runs on."""
+        return engine_versions(self.process.pid)
+
     def pause(self):
         xdotool("mousemove", "--sync", *self.button_centre(2000))  # Image3
         xdotool("click", "1")
@@ -197,20 +229,46 @@ class Peer(Session):
     def monotonic_ms(stamp):
         return stamp + (time.monotonic() - time.time()) * 1000
 
-    def start(self, movie):
-        """Opens the page on a movie; returns ms from its start to the movie's probe and
-        to its first visible frame."""
+    def command(self, movie):
         self.profile = tempfile.mkdtemp(prefix="peer-profile-", dir=self.work_dir)
         width, height = self.area
         url = f"file://{self.page}?movie={movie}.swf&width={width}&height={height}"
-        command = ["chromium", f"--app={url}", f"--user-data-dir={self.profile}", "--window-position=0,0",
-                   f"--window-size={width + self.MARGIN[0]},{height + self.MARGIN[1]}", *peer_flags()]
-        centre = (width // 2, self.MARGIN[1] + height // 2)
-        return self.start_until_shown(command, self.tree.environment(os.environ), movie, centre)
+        return ["chromium", f"--app={url}", f"--user-data-dir={self.profile}", "--window-position=0,0",
+                f"--window-size={width + self.MARGIN[0]},{height + self.MARGIN[1]}", *peer_flags()]
+
+    def player_area(self):
+        return (0, self.MARGIN[1]), self.area
+
+    def start(self, movie):
+        """Opens the page on a movie; returns ms from its start to the movie's probe and
+        to its first visible frame."""
+        centre = (self.area[0] // 2, self.MARGIN[1] + self.area[1] // 2)
+        return self.start_until_shown(self.command(movie), self.tree.environment(os.environ), movie, centre)
+
+    def start_tempo_game(self, game):
+        """Opens the page on a tempo game; returns once it plays."""
+        self.show_tempo_game(lambda: self.start_process(self.command(game), self.tree.environment(os.environ)), game)
 
     def stop(self):
         super().stop()
         shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def engine_versions(pid):
+    """"Qt WebEngine <version> (Chromium <version>)" for the library a process runs on."""
+    with open(f"/proc/{pid}/maps") as maps:
+        library = next(line.split()[-1] for line in maps if "libQt6WebEngineCore.so" in line)
+    path = os.path.realpath(f"/proc/{pid}/root{library}")
+    qt = path.rsplit(".so.", 1)[1]
+    chromium = subprocess.run(
+        [sys.executable, "-c", "import ctypes, sys; f = ctypes.CDLL(sys.argv[1])._Z25qWebEngineChromiumVersionv; "
+                               "f.restype = ctypes.c_char_p; print(f().decode())", path],
+        capture_output=True, text=True).stdout.strip()
+    return f"Qt WebEngine {qt} (Chromium {chromium or 'of unknown version'})"
+
+
+def peer_version():
+    return subprocess.run(["chromium", "--version"], capture_output=True, text=True).stdout.split(" built")[0]
 
 
 def peer_flags():

@@ -3,6 +3,8 @@ samples it is taken over, ours beside the peer, held against its target."""
 import collections
 import statistics
 
+import tempo
+
 WIDE = 0.1  # a spread (max - min) wider than this share of the median asks for more rounds
 
 Figure = collections.namedtuple("Figure", "title unit key noun target met peer judged", defaults=(None, False))
@@ -39,7 +41,42 @@ FIGURES = [
            _at_most(300, 0.7), peer="pss", judged=True),
     Figure("Memory: PSS after 50 switches minus after the first", "MiB", "pss_growth", "runs", "≤ 20 MiB",
            _at_most(20)),
+] + [
+    Figure(f"Key to screen, {rate} fps game (X test key press to the movie's answer on the screen)", "ms",
+           f"key{rate}", "presses", f"≤ {tempo.frame_ms(rate) + 10:.0f} ms (a frame + 10 ms) and ≤ peer",
+           _at_most(tempo.frame_ms(rate) + 10, 1.0), peer=f"key{rate}")
+    for rate in tempo.GAMES
 ]
+
+# Frame pacing: each sample is one step of the frame square, [ms, frames on].
+PACING = [(rate, loaded) for rate in tempo.PACE_RATES for loaded in (False, True)]
+
+
+def pacing_key(rate, loaded):
+    return f"pace{rate}_{'loaded' if loaded else 'alone'}"
+
+
+def _pacing_cell(steps, rate):
+    if not steps:
+        return "—"
+    p = tempo.pacing(steps, rate)
+    return (f"{p['median']:.1f} ms, p95 {p['p95']:.1f}, p99 {p['p99']:.1f}, {p['lost']} lost "
+            f"({p['count']} intervals)")
+
+
+def _pacing_row(ours, peer, rate, loaded):
+    title = (f"Frame intervals over {tempo.PACE_S} s, {rate} fps game, "
+             + ("another process loading a core" if loaded else "alone"))
+    steps = ours.get(pacing_key(rate, loaded), [])
+    limit = 1.5 * tempo.frame_ms(rate)
+    if loaded:
+        target, met = "—", "—"
+    else:
+        target = f"p99 < {limit:.0f} ms, none lost"
+        mine = tempo.pacing(steps, rate) if steps else None
+        met = "—" if mine is None else "yes" if mine["p99"] < limit and mine["lost"] == 0 else "NO"
+    return [title, _pacing_cell(steps, rate), _pacing_cell(peer.get(pacing_key(rate, loaded), []), rate), "—",
+            target, met]
 
 
 def spread_is_wide(values):
@@ -81,4 +118,5 @@ def render(ours, peer):
         met = "—" if f.met is None else "yes" if f.met(mine_median, ratio) else "NO"
         lines.append("| " + " | ".join([f.title, _cell(mine, f.unit, f.noun), _cell(theirs, f.unit, f.noun),
                                         "—" if ratio is None else f"{ratio:.2f}", f.target, met]) + " |")
+    lines += ["| " + " | ".join(_pacing_row(ours, peer, rate, loaded)) + " |" for rate, loaded in PACING]
     return "\n".join(lines)

@@ -30,6 +30,23 @@ class Verdicts(unittest.TestCase):
         self.assertEqual(met["Restart to the game's first visible frame"], "NO")
         self.assertEqual(met["Menu command to the game's probe (diagnostic)"], "—")
 
+    def test_a_key_answers_within_a_frame_and_ten_ms_and_no_later_than_the_peer(self):
+        row = "Key to screen, 30 fps game (X test key press to the movie's answer on the screen)"
+        self.assertEqual(verdicts({"key30": [20, 43, 90]}, {"key30": [44]})[row], "yes")
+        self.assertEqual(verdicts({"key30": [44]}, {"key30": [60]})[row], "NO")  # over 33.3 + 10 ms
+        self.assertEqual(verdicts({"key30": [30]}, {"key30": [29]})[row], "NO")  # slower than the peer
+
+    def test_frames_come_evenly_when_none_is_lost_and_the_99th_percentile_stays_under_one_and_a_half(self):
+        row = "Frame intervals over 20 s, 30 fps game, alone"
+        even = [[33.3, 1]] * 200
+        self.assertEqual(verdicts({"pace30_alone": even}, {})[row], "yes")
+        self.assertEqual(verdicts({"pace30_alone": even + [[33.0, 2]]}, {})[row], "NO")  # a frame skipped
+        self.assertEqual(verdicts({"pace30_alone": even + [[66.0, 1]]}, {})[row], "NO")  # a frame held twice
+        self.assertEqual(verdicts({"pace30_alone": even[:190] + [[51.0, 1]] * 10}, {})[row], "NO")  # p99 over 50 ms
+        self.assertEqual(verdicts({"pace30_alone": even[:190] + [[48.0, 1]] * 10}, {})[row], "yes")
+        self.assertEqual(verdicts({"pace30_loaded": [[64.0, 1]] * 20}, {})[
+            "Frame intervals over 20 s, 30 fps game, another process loading a core"], "—")
+
     def test_a_cell_gives_median_spread_and_count(self):
         cells = table.render({"switch_frame": [50, 41.5, 58, 55]}, {}).splitlines()
         row = next(line for line in cells if line.startswith("| Menu command to the game's first visible frame"))

@@ -19,9 +19,10 @@ import shutil
 import time
 
 from process_tree import role
-from screen import POLL_MS, SPOT, ScreenWatch, x_server_pid
-from sessions import OPENING_CLIENT, Launcher, Peer, peer_flags, player_area
+from screen import PACE_POLL_MS, POLL_MS, PRESS_POLL_MS, SPOT, ScreenWatch, x_server_pid
+from sessions import OPENING_CLIENT, Launcher, Peer, peer_flags, peer_version, player_area
 import table
+import tempo
 
 ROUNDS = int(os.environ.get("ZINGBOX_BENCH_ROUNDS", "3"))
 SWITCHES = 3
@@ -34,6 +35,8 @@ QUIET_WAIT_S = 4
 # For the rounds and the 50 switches; the in-process benchmarks take about half a minute more.
 BUDGET_S = float(os.environ.get("ZINGBOX_BENCH_BUDGET_S", "480"))
 WATCH_COST_S = 3
+# Where the watcher's own check puts its bare window: clear of both programs' windows.
+CHECK_PLACE = (1500, 1100)
 # Which part of a side a wide figure needs run again; a session or a game also starts.
 OURS_SESSION = {"switch_frame", "restart_frame", "cpu_play", "pss"}
 PEER_GAME = {"cpu_play"}
@@ -149,6 +152,43 @@ def run_growth(program_dir, work_dir, screen, figures, details, load_log):
         ours.stop()
 
 
+def measure_feel(session, screen, rate, figures):
+    """Key to screen and, at the rates that ask for it, frame pacing alone and beside a
+    busy core, in the tempo game the session shows."""
+    time.sleep(GAME_SETTLE_S)
+    figures[f"key{rate}"] += tempo.key_to_screen(screen, session.stage_point)
+    if rate in tempo.PACE_RATES:
+        square = tempo.frame_square(session.stage_point)
+        figures[table.pacing_key(rate, False)] += tempo.frame_steps(screen, square, tempo.PACE_S)
+        with tempo.CoreLoad():
+            figures[table.pacing_key(rate, True)] += tempo.frame_steps(screen, square, tempo.PACE_S)
+
+
+def run_feel(program_dir, work_dir, area, screen, ours, peer, load_log):
+    """What a player feels, in each tempo game: ours, choosing it from the menu; the
+    peer, opening a page on it. Returns the engine ours ran on."""
+    prepare(program_dir, load_log)
+    launcher = Launcher(program_dir, "feel", work_dir, os.path.join(work_dir, "feel-data"), screen)
+    try:
+        launcher.start()
+        engine = launcher.engine()
+        for rate, game in tempo.GAMES.items():
+            launcher.choose_tempo_game(game)
+            measure_feel(launcher, screen, rate, ours)
+            launcher.back_to_menu()
+    finally:
+        launcher.stop()
+    for rate, game in tempo.GAMES.items():
+        prepare(program_dir, load_log)
+        page = Peer(program_dir, f"feel-peer{rate}", work_dir, area, screen)
+        try:
+            page.start_tempo_game(game)
+            measure_feel(page, screen, rate, peer)
+        finally:
+            page.stop()
+    return engine
+
+
 def run_peer(program_dir, run_id, work_dir, area, screen, figures, details, load_log, game=True):
     prepare(program_dir, load_log)
     peer = Peer(program_dir, run_id + "-menu", work_dir, area, screen)
@@ -199,8 +239,36 @@ def google_benchmark(binary):
     return times
 
 
-def notes(full_rounds, extra_rounds, load_log, watch_cost, wide):
-    lines = [f"Each cell: the median, then the spread (min–max) and the number of samples. Rounds of "
+def feel_notes(check, engine, ours, peer):
+    """What the watcher's check saw, and how close each key figure comes to its limit:
+    a frame interval plus the screen's own delay."""
+    delay = statistics.median(check["screen_delay"])
+    known = check["known_rate"]
+    lines = [f"Engines: ours on {engine}, the peer {peer_version()}.",
+             f"The watcher's check, against a bare X window: a key answered at once shows after {delay:.1f} ms "
+             f"(the screen's own delay here: the X server and the watcher, which looks every {PRESS_POLL_MS} ms "
+             f"while a key is held); one answered {tempo.KNOWN_DELAY_MS} ms later is seen "
+             f"{check['known_delay']:.1f} ms later; colours changed "
+             f"{tempo.KNOWN_RATE} times a second are seen {known['median']:.1f} ms apart (p99 {known['p99']:.1f}, "
+             f"{known['lost']} lost in {known['count']}). The frames are followed every {PACE_POLL_MS} ms."]
+    closeness = []
+    for rate in tempo.GAMES:
+        frame = tempo.frame_ms(rate)
+        mine, theirs = ours.get(f"key{rate}"), peer.get(f"key{rate}")
+        if mine and theirs:
+            closeness.append(f"{rate} fps: slowest press {max(mine):.0f} ms ours, {max(theirs):.0f} ms the peer, "
+                             f"against {frame + delay:.0f} ms; median {statistics.median(mine):.0f} / "
+                             f"{statistics.median(theirs):.0f} ms against {frame / 2 + delay:.0f} ms")
+    if closeness:
+        lines.append("Key to screen against its limit: a key pressed just after a frame looked at the keyboard "
+                     "waits for the next, so the slowest press can take one frame interval plus the screen's own "
+                     "delay, and the median half a frame interval plus that delay. " + "; ".join(closeness) + ".")
+    return lines
+
+
+def notes(full_rounds, extra_rounds, load_log, watch_cost, wide, feel, load_average):
+    lines = [f"Load average (1, 5, 15 minutes) when the run began: {', '.join(f'{v:.2f}' for v in load_average)}.",
+             f"Each cell: the median, then the spread (min–max) and the number of samples. Rounds of "
              f"everything: {full_rounds}, alternating which side starts; then rounds of the figures whose "
              f"spread was wider than a tenth of their median: {extra_rounds}. {SWITCHES} switches and "
              f"{SWITCHES} restarts a round; the PSS growth once a run. {datetime.date.today()}, {platform.node()}, "
@@ -210,6 +278,7 @@ def notes(full_rounds, extra_rounds, load_log, watch_cost, wide):
              f"First visible frame: the screen watcher looks at {SPOT}×{SPOT} pixels in the middle of the "
              f"player every {POLL_MS} ms; watching costs {watch_cost[0]:.1%} of a core in the watcher and "
              f"{watch_cost[1]:.1%} in the X server."]
+    lines += feel
     if wide:
         lines.append("Spread still wider than a tenth of the median: "
                      + ", ".join(f"{key} ({side})" for side, key in wide) + ".")
@@ -229,7 +298,10 @@ def main(build_dir):
     shutil.rmtree(work_dir, ignore_errors=True)
     os.makedirs(work_dir)
     screen = ScreenWatch(os.path.join(bench_dir, "zingbox_screen_watch"))
+    load_average = os.getloadavg()
     watch_cost = screen.cost(WATCH_COST_S, x_server_pid())
+    check = tempo.check_watcher(screen, os.path.join(bench_dir, "zingbox_screen_probe"), CHECK_PLACE)
+    engine = run_feel(program_dir, work_dir, area, screen, ours, peer, load_log)
     began = time.monotonic()
     run_growth(program_dir, work_dir, screen, ours, details, load_log)
     took = {}  # seconds a round of each plan took
@@ -256,7 +328,7 @@ def main(build_dir):
     screen.close()
     result = (table.render({**ours, **in_process}, peer) + "\n\n"
               + notes(min(rounds_done, ROUNDS), max(rounds_done - ROUNDS, 0), load_log, watch_cost,
-                      table.wide_figures(ours, peer)))
+                      table.wide_figures(ours, peer), feel_notes(check, engine, ours, peer), load_average))
     with open(os.path.join(bench_dir, "last-run.txt"), "w") as out:
         out.write(result + "\n\nRaw figures (ms, %, MiB, in-process in each benchmark's unit)\nours "
                   + json.dumps({**ours, **in_process}) + "\npeer " + json.dumps(peer)

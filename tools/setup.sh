@@ -9,13 +9,13 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-webengine-dev-tools
-  libqt6webenginecore6-bin libgl-dev libx11-dev
+  libqt6webenginecore6-bin libgl-dev libx11-dev libxtst-dev
   nodejs npm
   libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
   libgif-dev libleveldb-dev libsnappy-dev libfontconfig-dev
   xvfb xauth x11-utils xdotool xdg-utils fonts-dejavu-core fonts-liberation2 imagemagick
   desktop-file-utils appstream binutils-mingw-w64-i686 lintian inotify-tools
-  chromium python3 debootstrap
+  chromium python3 debootstrap gnuplot-nox
 )
 
 missing=()
