@@ -11,12 +11,25 @@ namespace {
 // named, which is also what a name that is no valid UTF-8 on disk comes to.
 QString RealPath(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
 
+// The real path of a folder with a closing slash; empty when it has none, so that a folder
+// gone missing holds nothing rather than everything.
+QString FolderPrefix(const QString& folder) {
+  const QString real = RealPath(folder);
+  return real.isEmpty() ? real : real + QLatin1Char('/');
+}
+
+bool LiesIn(const QString& realPath, const QString& folderPrefix) {
+  return !folderPrefix.isEmpty() && realPath.startsWith(folderPrefix);
+}
+
 }  // namespace
 
-ProgramFolderInterceptor::ProgramFolderInterceptor(const QString& programFolder, QObject* parent)
+ProgramFolderInterceptor::ProgramFolderInterceptor(const QString& playerFolder, const QString& packFolder,
+                                                   QObject* parent)
     : QWebEngineUrlRequestInterceptor(parent),
-      folderPrefix_(RealPath(programFolder) + QLatin1Char('/')),
-      files_(programFolder) {}
+      playerPrefix_(FolderPrefix(playerFolder)),
+      packPrefix_(FolderPrefix(packFolder)),
+      files_(packFolder) {}
 
 void ProgramFolderInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
   const QUrl located = Located(info.requestUrl());
@@ -43,12 +56,12 @@ bool ProgramFolderInterceptor::Allows(const QUrl& url) const {
   const QString path = url.toLocalFile();
   if (!assignedMovie_.isEmpty() && path == assignedMovie_) return true;
   const QString real = RealPath(path);
-  return !real.isEmpty() && real.startsWith(folderPrefix_);
+  return !real.isEmpty() && (LiesIn(real, packPrefix_) || LiesIn(real, playerPrefix_));
 }
 
 bool ProgramFolderInterceptor::HoldsMovie(const QString& localPath) const {
   const QString folder = RealPath(QFileInfo(QDir::cleanPath(localPath)).absolutePath());
-  return !folder.isEmpty() && (folder + QLatin1Char('/')).startsWith(folderPrefix_);
+  return !folder.isEmpty() && LiesIn(folder + QLatin1Char('/'), packPrefix_);
 }
 
 }  // namespace zingbox

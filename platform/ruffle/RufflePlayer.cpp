@@ -55,7 +55,8 @@ bool IsColourText(const QString& colour) {
 
 }  // namespace
 
-RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const QString& savedGamesFolder)
+RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const QString& packFolder,
+                           const QString& savedGamesFolder)
     : QWebEngineView(parent) {
   setFocusPolicy(Qt::StrongFocus);
   // The engine draws its own menu; the browser's (Reload, View source) has no place here.
@@ -72,7 +73,7 @@ RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const 
     return;
   }
   hostPage_ = QUrl::fromLocalFile(QDir(playerFolder).filePath(HostPageFile));
-  StartEngine(programFolder, savedGamesFolder);
+  StartEngine(playerFolder, packFolder.isEmpty() ? programFolder : packFolder, savedGamesFolder);
   FocusMovieWhenViewGainsFocus();
 }
 
@@ -90,9 +91,10 @@ void RufflePlayer::ShowMissingEngine(const QString& missingFile) {
               .arg(QDir::toNativeSeparators(missingFile).toHtmlEscaped()));
 }
 
-void RufflePlayer::StartEngine(const QString& programFolder, const QString& savedGamesFolder) {
+void RufflePlayer::StartEngine(const QString& playerFolder, const QString& packFolder,
+                               const QString& savedGamesFolder) {
   profile_ = CreatePlayerProfile(savedGamesFolder, this);
-  interceptor_ = new ProgramFolderInterceptor(programFolder, profile_);
+  interceptor_ = new ProgramFolderInterceptor(playerFolder, packFolder, profile_);
   profile_->setUrlRequestInterceptor(interceptor_);
   links_ = new LinkGate(this);
   memory_ = new PlayerMemory(
@@ -199,7 +201,7 @@ QString RufflePlayer::MovieCall(const QString& pathText) {
 
   QString problem = MovieFileProblem(localPath);
   if (problem.isEmpty() && !interceptor_->HoldsMovie(localPath))
-    problem = QStringLiteral("The player opens only movies inside the program folder.");
+    problem = QStringLiteral("The player opens only movies inside the pack folder.");
   if (!problem.isEmpty()) return PageCall(QStringLiteral("showProblem"), {pathText, problem});
 
   interceptor_->AssignMovie(localPath);

@@ -59,7 +59,7 @@ class FailureTest : public QObject {
     QTest::newRow("no movie") << inFolder("text.swf") << "not a Flash movie";
     QTest::newRow("truncated") << inFolder("truncated.swf") << "incomplete";
     QTest::newRow("folder") << inFolder("player") << "folder";
-    QTest::newRow("outside") << QDir(outside_.path()).filePath("plain.swf") << "inside the program folder";
+    QTest::newRow("outside") << QDir(outside_.path()).filePath("plain.swf") << "inside the pack folder";
   }
 
   void unplayableMovieIsNamedAndTheNextOnePlays() {
