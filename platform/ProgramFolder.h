@@ -4,8 +4,8 @@
 
 namespace zingbox {
 
-// The folder that holds the program file, as the platform reports it. Asked at every
-// movie load and never cached, so a moved program still finds its movies.
+// The folder the shell's movie paths begin with: the pack folder, which holds the menu and
+// the games. It is chosen once at start and never changes while the program runs.
 class ProgramFolder {
  public:
   virtual ~ProgramFolder() = default;

@@ -7,7 +7,7 @@
 
 namespace zingbox {
 
-// Assigns the program folder followed directly by movieFile (which begins with a
+// Assigns the pack folder followed directly by movieFile (which begins with a
 // backslash) to the player's Movie. Nothing is added, trimmed or normalised, and the
 // file is not looked for: a missing movie is the player's affair.
 void LoadMovie(MoviePlayer& flash, const ProgramFolder& folder, std::u16string_view movieFile);

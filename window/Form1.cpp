@@ -33,7 +33,7 @@ QFont SmallUiFont() {
 
 }  // namespace
 
-Form1::Form1(HostedPlayer& flash) : flash_(flash) {
+Form1::Form1(HostedPlayer& flash, const QString& packFolder) : flash_(flash), folder_(packFolder) {
   setWindowTitle(QString::fromStdU16String(std::u16string(Form1Caption)));
   setWindowIcon(QIcon(QStringLiteral(":/window/zingbox.ico")));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "platform/qt/HostedPlayer.h"
@@ -26,7 +27,8 @@ class Form1 : public QWidget, private NamedControls {
 
  public:
   // Hosts flash's widget as a child window for Form1's lifetime; flash keeps owning it.
-  explicit Form1(HostedPlayer& flash);
+  // The movies come from packFolder.
+  explicit Form1(HostedPlayer& flash, const QString& packFolder = QCoreApplication::applicationDirPath());
   ~Form1() override;
 
   ShellState& State() { return state_; }

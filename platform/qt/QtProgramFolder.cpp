@@ -1,11 +1,7 @@
 #include "QtProgramFolder.h"
 
-#include <QCoreApplication>
-
 namespace zingbox {
 
-std::u16string QtProgramFolder::MovieFolder() const {
-  return QCoreApplication::applicationDirPath().toStdU16String();
-}
+std::u16string QtProgramFolder::MovieFolder() const { return folder_.toStdU16String(); }
 
 }  // namespace zingbox

@@ -26,7 +26,7 @@ QWebEngineProfile* CreatePlayerProfile(const QString& savedGamesFolder, QObject*
 
   auto* profile = new QWebEngineProfile(QString::fromLatin1(StorageName), parent);
   profile->setPersistentStoragePath(engineFolder);
-  // The movies come from the program folder; caching them would only copy it.
+  // The movies come from the pack folder on disk; caching them would only copy it.
   profile->setCachePath(engineFolder);
   profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
   profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);

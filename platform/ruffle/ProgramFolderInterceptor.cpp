@@ -13,10 +13,21 @@ namespace {
 // named, which is also what a name that is no valid UTF-8 on disk comes to.
 QString RealPath(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
 
+// The real path of a folder with a closing slash; empty when it has none, so that a folder
+// gone missing holds nothing rather than everything.
+QString FolderPrefix(const QString& folder) {
+  const QString real = RealPath(folder);
+  return real.isEmpty() ? real : real + QLatin1Char('/');
+}
+
+bool LiesIn(const QString& realPath, const QString& folderPrefix) {
+  return !folderPrefix.isEmpty() && realPath.startsWith(folderPrefix);
+}
+
 }  // namespace
 
 ProgramFolderInterceptor::ProgramFolderInterceptor(const QString& pageFolder, QObject* parent)
-    : QWebEngineUrlRequestInterceptor(parent), folderPrefix_(RealPath(pageFolder) + QLatin1Char('/')) {}
+    : QWebEngineUrlRequestInterceptor(parent), folderPrefix_(FolderPrefix(pageFolder)) {}
 
 void ProgramFolderInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info) {
   if (const QString font = DeviceFontFile(info.requestUrl().toLocalFile()); !font.isEmpty()) {
@@ -36,13 +47,13 @@ bool ProgramFolderInterceptor::Allows(const QUrl& url) const {
   const QString path = url.toLocalFile();
   if (deviceFonts_.contains(path)) return true;
   const QString real = RealPath(path);
-  return !real.isEmpty() && real.startsWith(folderPrefix_);
+  return !real.isEmpty() && LiesIn(real, folderPrefix_);
 }
 
 QString ProgramFolderInterceptor::DeviceFontFile(const QString& localPath) const {
   static const QString fontsFolder = QStringLiteral("/device-fonts/");
   const qsizetype at = localPath.lastIndexOf(fontsFolder);
-  if (at < 0 || RealPath(localPath.left(at)) + QLatin1Char('/') != folderPrefix_) return {};
+  if (at < 0 || folderPrefix_.isEmpty() || FolderPrefix(localPath.left(at)) != folderPrefix_) return {};
   const QStringList fontAndStyle = localPath.mid(at + fontsFolder.size()).split(QLatin1Char('/'));
   if (fontAndStyle.size() != 2) return {};
   return DeviceFontFiles::Choose(fontAndStyle[0], fontAndStyle[1]);

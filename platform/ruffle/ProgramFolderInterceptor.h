@@ -27,7 +27,7 @@ class ProgramFolderInterceptor : public QWebEngineUrlRequestInterceptor {
  private:
   QString DeviceFontFile(const QString& localPath) const;
 
-  QString folderPrefix_;  // real path, ends with '/'
+  QString folderPrefix_;  // real path ending with '/', empty when the folder is missing
   QSet<QString> deviceFonts_;  // the files chosen so far
 };
 

@@ -60,7 +60,8 @@ bool IsColourText(const QString& colour) {
 
 }  // namespace
 
-RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const QString& savedGamesFolder)
+RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const QString& packFolder,
+                           const QString& savedGamesFolder)
     : QWebEngineView(parent) {
   setFocusPolicy(Qt::StrongFocus);
   // The engine draws its own menu; the browser's (Reload, View source) has no place here.
@@ -77,7 +78,7 @@ RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const 
     return;
   }
   hostPage_ = QUrl::fromLocalFile(QDir(playerFolder).filePath(HostPageFile));
-  StartEngine(programFolder, savedGamesFolder);
+  StartEngine(playerFolder, packFolder.isEmpty() ? programFolder : packFolder, savedGamesFolder);
   FocusMovieWhenViewGainsFocus();
 }
 
@@ -95,10 +96,11 @@ void RufflePlayer::ShowMissingEngine(const QString& missingFile) {
               .arg(QDir::toNativeSeparators(missingFile).toHtmlEscaped()));
 }
 
-void RufflePlayer::StartEngine(const QString& programFolder, const QString& savedGamesFolder) {
+void RufflePlayer::StartEngine(const QString& playerFolder, const QString& packFolder,
+                               const QString& savedGamesFolder) {
   profile_ = CreatePlayerProfile(savedGamesFolder, this);
-  profile_->setUrlRequestInterceptor(new ProgramFolderInterceptor(PageFolder(programFolder), profile_));
-  movieFiles_ = new MovieFileServer(programFolder, profile_);
+  profile_->setUrlRequestInterceptor(new ProgramFolderInterceptor(playerFolder, profile_));
+  movieFiles_ = new MovieFileServer(packFolder, profile_);
   profile_->installUrlSchemeHandler(MovieFileServer::Scheme, movieFiles_);
   links_ = new LinkGate(this);
   commands_ = new MovieCommands(this);
@@ -232,7 +234,7 @@ QString RufflePlayer::MovieCall(const QString& pathText) {
 
   QString problem = MovieFileProblem(localPath);
   if (problem.isEmpty() && !movieFiles_->Holds(localPath))
-    problem = QStringLiteral("The player opens only movies inside the program folder.");
+    problem = QStringLiteral("The player opens only movies inside the pack folder.");
   if (!problem.isEmpty()) return PageCall(QStringLiteral("showProblem"), {pathText, problem});
 
   movieFiles_->AssignMovie(localPath);

@@ -19,9 +19,10 @@ class PlayerPage;
 class MovieFileServer;
 
 // The movie player: Ruffle running in a web view on a small host page of ours, which the
-// build puts in "player/" of the program folder. Operations issued before the page is
-// ready are kept and applied in order once it is. When the page's renderer dies or its
-// engine panics, a fresh page replays what the program last told the player. What movies store is kept in
+// build puts in "player/" of the program folder. Movies play from `packFolder` (the program
+// folder when it is empty) and load nothing from outside it. Operations issued before the
+// page is ready are kept and applied in order once it is. When the page's renderer dies or
+// its engine panics, a fresh page replays what the program last told the player. What movies store is kept in
 // `savedGamesFolder`, or only until the player goes when it is empty. Use on the UI thread only.
 class RufflePlayer : public QWebEngineView, public HostedPlayer {
   Q_OBJECT
@@ -29,7 +30,7 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
  public:
   explicit RufflePlayer(QWidget* parent = nullptr,
                         const QString& programFolder = QCoreApplication::applicationDirPath(),
-                        const QString& savedGamesFolder = QString());
+                        const QString& packFolder = QString(), const QString& savedGamesFolder = QString());
   ~RufflePlayer() override;
 
   void SetMovie(const std::u16string& path) override;
@@ -50,7 +51,7 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
 
  private:
   void ShowMissingEngine(const QString& missingFile);
-  void StartEngine(const QString& programFolder, const QString& savedGamesFolder);
+  void StartEngine(const QString& playerFolder, const QString& packFolder, const QString& savedGamesFolder);
   // Replaces the page, if any, with a fresh one that will be told everything again.
   void BuildPage();
   void PageReady();

@@ -67,7 +67,7 @@ class FailureTest : public QObject {
     QTest::newRow("damaged") << inFolder("damaged.swf") << "could not read it";
     QTest::newRow("folder") << inFolder("player") << "This is a folder, not a movie file.";
     QTest::newRow("named pipe") << inFolder("pipe.swf") << "This is a named pipe, not a movie file.";
-    QTest::newRow("outside") << QDir(outside_.path()).filePath("plain.swf") << "inside the program folder";
+    QTest::newRow("outside") << QDir(outside_.path()).filePath("plain.swf") << "inside the pack folder";
   }
 
   void unplayableMovieIsNamedAndTheNextOnePlays() {

@@ -91,7 +91,7 @@ class FileNameCaseTest : public QObject {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("reason");
     // A movie that is itself a link in the folder plays; one in a linked folder does not.
-    QTest::newRow("link out") << "Extras/escaped.swf" << "program folder";
+    QTest::newRow("link out") << "Extras/escaped.swf" << "pack folder";
     QTest::newRow("missing") << "STAGES/Bonus.swf" << "does not exist";
   }
 

@@ -18,17 +18,19 @@ namespace zingbox::test {
 
 // One run of the real program on a home folder of the test's choosing, watched through
 // what its movie says (the FSCommands of its zingbox.player log, on standard error) and
-// ended as a user or the system would end it.
+// the pack folder it takes (its zingbox.pack log), and ended as a user or the system would.
 class ProgramRun {
  public:
-  ProgramRun(const QString& program, const QString& home, const QStringList& wrapper = {}) {
+  ProgramRun(const QString& program, const QString& home, const QStringList& wrapper = {},
+             const QStringList& arguments = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("HOME", home);
     environment.remove("XDG_DATA_HOME");
-    environment.insert("QT_LOGGING_RULES", "zingbox.player.debug=true");
+    environment.insert("QT_LOGGING_RULES", "zingbox.player.debug=true;zingbox.pack.info=true");
     process_.setProcessEnvironment(environment);
     QStringList command = wrapper;
     command.append(program);
+    command.append(arguments);
     process_.start(command.takeFirst(), command);
   }
   ~ProgramRun() {
@@ -40,12 +42,16 @@ class ProgramRun {
   // The arguments of the movie's first command named `command`, once it has said it;
   // nothing if it never does.
   std::optional<QString> WaitFor(const QString& command) {
-    const auto arguments = [&]() -> std::optional<QString> {
-      for (const QString& fields : Said())
-        if (fields.section(' ', 0, 0) == command) return fields.section(' ', 1);
-      return std::nullopt;
-    };
-    return QTest::qWaitFor([&] { return arguments().has_value(); }, StartTimeoutMs) ? arguments() : std::nullopt;
+    return QTest::qWaitFor([&] { return !ArgumentsOf(command).isEmpty(); }, StartTimeoutMs)
+               ? std::optional(ArgumentsOf(command).first())
+               : std::nullopt;
+  }
+  // The arguments of every `command` the movie has said so far, in order.
+  QStringList ArgumentsOf(const QString& command) {
+    QStringList arguments;
+    for (const QString& fields : Said())
+      if (fields.section(' ', 0, 0) == command) arguments.append(fields.section(' ', 1));
+    return arguments;
   }
 
   // The outer geometry of the program's window once it is shown; empty if it never is.
@@ -64,7 +70,9 @@ class ProgramRun {
   bool EndedCleanly() {
     return Ended(EndTimeoutMs) && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
   }
+  int ExitCode() const { return process_.exitCode(); }
   QString StandardError() { return standardError_ += QString::fromLocal8Bit(process_.readAllStandardError()); }
+  QString StandardOutput() { return standardOutput_ += QString::fromLocal8Bit(process_.readAllStandardOutput()); }
 
  private:
   static constexpr int StartTimeoutMs = 60000;
@@ -83,6 +91,7 @@ class ProgramRun {
 
   QProcess process_;
   QString standardError_;
+  QString standardOutput_;
 };
 
 }  // namespace zingbox::test
