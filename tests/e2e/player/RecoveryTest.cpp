@@ -72,7 +72,7 @@ class RecoveryTest : public QObject {
     // A panic leaves the page's engine unusable: each brings a fresh page that plays the
     // movie again from its start, until the third within the minute.
     QVERIFY(harness.LoadAndWaitFor("doubling.swf", "doubling", "start"));
-    QTRY_VERIFY_WITH_TIMEOUT(ShownMessage(player).contains("The Flash player stopped unexpectedly."), 55000);
+    QTRY_VERIFY_WITH_TIMEOUT(MessageShownBy(player).Text().contains("The Flash player stopped unexpectedly."), 55000);
     QCOMPARE(harness.CountOf("doubling"), 3);
     QVERIFY(harness.LoadAndWaitFor("plain.swf", "started", "plain"));
     QVERIFY(harness.WaitForPixel({160, 120}, QColor(0x20, 0x40, 0xff)));
