@@ -115,9 +115,11 @@ const zingbox = (() => {
     const style = document.createElement("style");
     style.textContent = hiddenOverlays;
     fresh.shadowRoot.appendChild(style);
+    // A replaced element's engine may still run a frame or more before it goes; what it
+    // sends then would pass as the new movie's.
     fresh.ruffle().addFSCommandHandler((command, args) => {
       const texts = [String(command), String(args)];
-      if (texts.every((text) => text.length <= longestCommandText)) sendCommand(texts);
+      if (fresh === element && texts.every((text) => text.length <= longestCommandText)) sendCommand(texts);
       return true;
     });
     fresh.addEventListener("loadedmetadata", () => {
