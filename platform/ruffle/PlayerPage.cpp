@@ -89,7 +89,10 @@ QStringList PlayerPage::chooseFiles(FileSelectionMode, const QStringList&, const
 
 void PlayerPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
                                           const QString& source) {
-  if (level == ErrorMessageLevel) emit ScriptFailed(message, line, QUrl(source));
+  // The host page holds no script of its own (its policy allows none inline): an error
+  // placed in it comes from a call the program made into a page whose scripts failed, and
+  // follows from their error rather than causing it.
+  if (level == ErrorMessageLevel && QUrl(source) != hostPage_) emit ScriptFailed(message, line, QUrl(source));
   QWebEnginePage::javaScriptConsoleMessage(level, message, line, source);
 }
 
