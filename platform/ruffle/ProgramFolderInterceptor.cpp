@@ -20,10 +20,6 @@ QString FolderPrefix(const QString& folder) {
   return real.isEmpty() ? real : real + QLatin1Char('/');
 }
 
-bool LiesIn(const QString& realPath, const QString& folderPrefix) {
-  return !folderPrefix.isEmpty() && realPath.startsWith(folderPrefix);
-}
-
 }  // namespace
 
 ProgramFolderInterceptor::ProgramFolderInterceptor(const QString& pageFolder, QObject* parent)
@@ -47,7 +43,7 @@ bool ProgramFolderInterceptor::Allows(const QUrl& url) const {
   const QString path = url.toLocalFile();
   if (deviceFonts_.contains(path)) return true;
   const QString real = RealPath(path);
-  return !real.isEmpty() && LiesIn(real, folderPrefix_);
+  return !folderPrefix_.isEmpty() && real.startsWith(folderPrefix_);
 }
 
 QString ProgramFolderInterceptor::DeviceFontFile(const QString& localPath) const {
