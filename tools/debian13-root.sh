@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Runs the README's `make test` in a clean Debian 13 root, as a newcomer on Debian 13
-# would. debootstrap makes a base root once and `make setup` installs the packages in a
+# Runs the README's `make test` (or another make target: `make bench`) in a clean Debian 13
+# root, as a newcomer on Debian 13 would. debootstrap makes a base root once and `make setup` installs the packages in a
 # fresh copy of it; both are kept in the cache folder. Each run starts from a fresh copy
 # of the installed root with a clean copy of the committed tree (git HEAD).
 # Needs root. The root reaches the Debian archive the host uses while `make setup`
-# installs packages, and no network at all while `make test` runs; the Flash engine's
+# installs packages, and no network at all while the target runs; the Flash engine's
 # npm files are the host's own. Everything the root mounts lives in a mount namespace
 # of its own, so nothing stays mounted when the run ends, fails or is killed.
-# usage: tools/debian13-root.sh [cache folder, default build/debian13]
+# usage: tools/debian13-root.sh [cache folder, default build/debian13] [make target, default test]
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cache=$(realpath -m "${1:-$repo/build/debian13}")
+target=${2:-test}
 release=trixie
 root=$cache/root
 started=$SECONDS
@@ -163,8 +164,8 @@ else
 fi
 fresh_root "$prepared"
 
-say "make test in the root, with no network: $(. "$root/etc/os-release" && echo "$PRETTY_NAME"), Qt $(
+say "make $target in the root, with no network: $(. "$root/etc/os-release" && echo "$PRETTY_NAME"), Qt $(
   dpkg-query --admindir="$root/var/lib/dpkg" -W -f='${Version}' libqt6core6t64 2>/dev/null || echo '?')"
 test_started=$SECONDS
-in_root nonet bash -c 'cd /root/zingbox && make test'
-say "make test passed in $((SECONDS - test_started)) s; whole run $((SECONDS - started)) s"
+in_root nonet make -C /root/zingbox "$target"
+say "make $target passed in $((SECONDS - test_started)) s; whole run $((SECONDS - started)) s"
