@@ -175,16 +175,16 @@ class Launcher(Session):
 
     def click_until_shown(self, place, movie):
         """Clicks at a place; returns ms from the click to the movie's probe and to its
-        first visible frame."""
+        first visible frame. Now and then the engine draws none of a game's first three
+        frames, which hold its mark (its probe comes unusually soon then): the frame time is
+        then None, and the probe alone says the movie came."""
         self.screen.begin(PROBE_TIMEOUT_S, mark(self.player_centre(), movie))
         xdotool("mousemove", "--sync", *place)
         clicked = time.monotonic() * 1000
         xdotool("click", "1")
         probe = self.wait_probe(movie, clicked)
         frame, = self.screen.end()
-        if frame is None:
-            raise TimeoutError(f"the launcher's {movie} movie never reached the screen")
-        return probe - clicked, frame - clicked
+        return probe - clicked, None if frame is None else frame - clicked
 
     def choose_game(self):
         return self.click_until_shown(self.player_centre(), "wuzz")

@@ -84,7 +84,10 @@ def by_role(values):
 
 def record(figures, prefix, times):
     for name, value in zip(["probe", "frame", "skin"], times):
-        figures[f"{prefix}_{name}"].append(value)
+        if value is None:
+            figures[f"{prefix}_{name}_missed"].append(1)
+        else:
+            figures[f"{prefix}_{name}"].append(value)
 
 
 def run_ours(program_dir, run_id, work_dir, screen, figures, details, load_log, session=True):
@@ -266,7 +269,7 @@ def feel_notes(check, engine, ours, peer):
     return lines
 
 
-def notes(full_rounds, extra_rounds, load_log, watch_cost, wide, feel, load_average):
+def notes(full_rounds, extra_rounds, load_log, watch_cost, wide, feel, load_average, missed):
     lines = [f"Load average (1, 5, 15 minutes) when the run began: {', '.join(f'{v:.2f}' for v in load_average)}.",
              f"Each cell: the median, then the spread (min–max) and the number of samples. Rounds of "
              f"everything: {full_rounds}, alternating which side starts; then rounds of the figures whose "
@@ -279,6 +282,9 @@ def notes(full_rounds, extra_rounds, load_log, watch_cost, wide, feel, load_aver
              f"player every {POLL_MS} ms; watching costs {watch_cost[0]:.1%} of a core in the watcher and "
              f"{watch_cost[1]:.1%} in the X server."]
     lines += feel
+    if missed:
+        lines.append(f"Game frames never drawn: {missed} of the switches and restarts showed the game's probe but "
+                     "never its mark, three frames long: the engine drew none of those frames; they count in no figure.")
     if wide:
         lines.append("Spread still wider than a tenth of the median: "
                      + ", ".join(f"{key} ({side})" for side, key in wide) + ".")
@@ -328,7 +334,8 @@ def main(build_dir):
     screen.close()
     result = (table.render({**ours, **in_process}, peer) + "\n\n"
               + notes(min(rounds_done, ROUNDS), max(rounds_done - ROUNDS, 0), load_log, watch_cost,
-                      table.wide_figures(ours, peer), feel_notes(check, engine, ours, peer), load_average))
+                      table.wide_figures(ours, peer), feel_notes(check, engine, ours, peer), load_average,
+                      sum(len(v) for k, v in ours.items() if k.endswith("_missed"))))
     with open(os.path.join(bench_dir, "last-run.txt"), "w") as out:
         out.write(result + "\n\nRaw figures (ms, %, MiB, in-process in each benchmark's unit)\nours "
                   + json.dumps({**ours, **in_process}) + "\npeer " + json.dumps(peer)
