@@ -4,7 +4,4 @@
 set -euo pipefail
 build_dir=$(realpath "${1:-build}")
 here=$(dirname "$(realpath "$0")")
-# The window's caption is the project's description: the build keeps it in its cache.
-ZINGBOX_WINDOW_CAPTION=$(sed -n 's/^CMAKE_PROJECT_DESCRIPTION:STATIC=//p' "$build_dir/CMakeCache.txt")
-export ZINGBOX_WINDOW_CAPTION
 exec xvfb-run -a -s "-screen 0 1600x1200x24" python3 -B "$here/whole_process.py" "$build_dir"

@@ -122,6 +122,15 @@ class Session:
         return [probe - started, frame - started, *(None if t is None else t - started for t in others)]
 
 
+def window_caption(program):
+    """The window's caption: the project's description, which the build keeps in its cache
+    (<build>/bench/program/zingbox)."""
+    cache = os.path.join(os.path.dirname(program), "..", "..", "CMakeCache.txt")
+    with open(cache) as lines:
+        return next(line.split("=", 1)[1].rstrip("\n") for line in lines
+                    if line.startswith("CMAKE_PROJECT_DESCRIPTION:STATIC="))
+
+
 class Launcher(Session):
     PROBE = re.compile(r"fscommand (\d+\.\d+) probe (\S+)")
 
@@ -152,7 +161,7 @@ class Launcher(Session):
 
     def check_window(self):
         """The window opened where the watcher looked, and clicks will land."""
-        title = f"^{os.environ['ZINGBOX_WINDOW_CAPTION']}$"  # set by run.sh
+        title = f"^{re.escape(window_caption(self.program))}$"
         window = xdotool("search", "--sync", "--onlyvisible", "--name", title).split()[0]
         shell = dict(line.split("=", 1) for line in xdotool("getwindowgeometry", "--shell", window).split())
         placed = (int(shell["X"]), int(shell["Y"])), (int(shell["WIDTH"]), int(shell["HEIGHT"]))
