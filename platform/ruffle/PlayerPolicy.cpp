@@ -142,10 +142,8 @@ QString PlayerPolicy::ContentSecurityScript() {
              "new MutationObserver((changes, observer) => {"
              "  if (!document.head) return;"
              "  observer.disconnect();"
-             "  const rules = document.createElement('meta');"
-             "  rules.httpEquiv = 'Content-Security-Policy';"
-             "  rules.content = \"%1\";"
-             "  document.head.prepend(rules);"
+             "  const rules = {httpEquiv: 'Content-Security-Policy', content: \"%1\"};"
+             "  document.head.prepend(Object.assign(document.createElement('meta'), rules));"
              "}).observe(document, {childList: true, subtree: true});\n")
       .arg(rules);
 }
