@@ -20,7 +20,8 @@ class PlayerPolicy;
 // UserGesture), that the asking movie itself received. It watches the Qt input events
 // that reach the view's widgets, which no page script can make. Movies are known by the
 // program's number for them: a movie starts with no input to spend, and one the program
-// has replaced gets none. A link without such input is dropped without a word. Use on the UI thread.
+// has replaced gets none. A link without such input is dropped without a word. Use on the
+// UI thread.
 class LinkGate : public QObject {
   Q_OBJECT
 
@@ -35,7 +36,9 @@ class LinkGate : public QObject {
   void MovieStarted(int movie) { gesture_.MovieStarted(movie); }
   void Request(int movie, const QString& address);
   // A link that the page was asked for without a movie's number: the movie it plays.
-  void RequestFromStartedMovie(const QUrl& url) { Request(gesture_.StartedMovie(), url.toString(QUrl::FullyEncoded)); }
+  void RequestFromStartedMovie(const QUrl& url) {
+    Request(gesture_.StartedMovie(), url.toString(QUrl::FullyEncoded));
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

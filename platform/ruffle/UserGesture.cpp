@@ -24,7 +24,8 @@ void UserGesture::MovieStarted(int movie) {
 }
 
 bool UserGesture::Spend(int movie, qint64 now) {
-  if (movie != chosen_ || movie != started_ || !unspent_ || now - lastInput_ > PlayerPolicy::InputLifetimeMs) return false;
+  const bool recent = now - lastInput_ <= PlayerPolicy::InputLifetimeMs;
+  if (movie != chosen_ || movie != started_ || !unspent_ || !recent) return false;
   unspent_ = false;
   return true;
 }

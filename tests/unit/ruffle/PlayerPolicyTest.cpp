@@ -22,7 +22,9 @@ namespace {
 using Verdict = PlayerPolicy::Verdict;
 const Verdict Refused{};
 const Verdict Allowed{.allowed = true};
-Verdict Opens(const std::string& address) { return {.allowed = true, .desktopAddress = QByteArray::fromStdString(address)}; }
+Verdict Opens(const std::string& address) {
+  return {.allowed = true, .desktopAddress = QByteArray::fromStdString(address)};
+}
 
 PlayerPolicy::File File(const QString& url) { return {QUrl(url)}; }
 PlayerPolicy::Link Link(const std::string& address) { return {QString::fromStdString(address)}; }
@@ -99,8 +101,8 @@ TEST(PlayerPolicy, AnswersEachRequest) {
     EXPECT_EQ(policy.Decide(Link(elsewhere)), Refused) << elsewhere;
 
   // A folder gone missing holds nothing, rather than everything.
-  EXPECT_EQ(PlayerPolicy(root.filePath("gone")).Decide(File(QUrl::fromLocalFile(root.filePath("secret.txt")).toString())),
-            Refused);
+  const QString secret = QUrl::fromLocalFile(root.filePath("secret.txt")).toString();
+  EXPECT_EQ(PlayerPolicy(root.filePath("gone")).Decide(File(secret)), Refused);
 }
 
 }  // namespace
