@@ -2,9 +2,8 @@
 
 #include <string>
 
+#include "AnsiCodePage.h"
 #include "MailLink.h"
-#include "Module1.h"
-#include "platform/desktop/AnsiCodePage.h"
 
 namespace zingbox {
 
@@ -12,14 +11,13 @@ namespace {
 constexpr int SW_SHOWNORMAL = 1;
 }
 
-void Image7_Click(std::uintptr_t windowHandle) {
+void Image7_Click(std::uintptr_t windowHandle, const Module1::ShellExecuteA& shellExecuteA) {
   const std::string directory = ToAnsiCodePage(u"");
   const std::string parameters = ToAnsiCodePage(u"");
   const std::string link = ToAnsiCodePage(MailLink);
   const std::string operation = ToAnsiCodePage(u"Open");
   // Whether a mail program opened is the desktop's affair; the click reports nothing.
-  Module1::ShellExecuteA(windowHandle, operation.c_str(), link.c_str(), parameters.c_str(),
-                         directory.c_str(), SW_SHOWNORMAL);
+  shellExecuteA(windowHandle, operation.c_str(), link.c_str(), parameters.c_str(), directory.c_str(), SW_SHOWNORMAL);
 }
 
 }  // namespace zingbox

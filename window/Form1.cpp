@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "platform/desktop/DesktopOpener.h"
 #include "share/SendAFriend.h"
 #include "shell/MenuCommands.h"
 #include "shell/PlayerButtons.h"
@@ -102,7 +103,7 @@ void Form1::ConnectEvents() {
   WhenClicked(Picture("Image3"), tr("pausing or resuming the game"), [this, &form] { Image3_Click(form, state_); });
   WhenClicked(Picture("Image5"), tr("restarting the game"), [this, &form] { Image5_Click(form, state_, folder_); });
   WhenClicked(Picture("Image7"), tr("handing the mail to the mail program"),
-              [this] { Image7_Click(static_cast<std::uintptr_t>(winId())); });
+              [this] { Image7_Click(static_cast<std::uintptr_t>(winId()), ShellExecuteA); });
   connect(&Timer1_, &QtTimer::tick, this,
           [this, &form] { boundary_.Run(tr("releasing the pressed button"), [&] { Timer1_Timer(form); }); });
 }

@@ -10,6 +10,11 @@ namespace zingbox {
 // Both Send a Friend and a movie's links leave the program through here.
 std::intptr_t OpenOnDesktop(const char* target);
 
+// The desktop's "open this" call as Send a Friend is handed it (share/Module1.h), bound by
+// name at its first use: shell32's ShellExecuteA on Windows, OpenOnDesktop elsewhere.
+std::intptr_t ShellExecuteA(std::uintptr_t hwnd, const char* lpOperation, const char* lpFile,
+                            const char* lpParameters, const char* lpDirectory, int nShowCmd);
+
 // Keeps the environment the user started the program with: what the opener hands the
 // browser or mail program, rather than the settings the program makes for its web engine.
 // Call first thing in main, before anything changes the environment; without it, the

@@ -2,9 +2,8 @@
 #include <windows.h>
 
 #include "platform/desktop/DesktopOpener.h"
-#include "share/Module1.h"
 
-namespace zingbox::Module1 {
+namespace zingbox {
 
 namespace {
 using ShellExecuteAProc = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
@@ -19,13 +18,7 @@ std::intptr_t ShellExecuteA(std::uintptr_t hwnd, const char* lpOperation, const 
                                                lpParameters, lpDirectory, nShowCmd));
 }
 
-}  // namespace zingbox::Module1
-
-namespace zingbox {
-
-std::intptr_t OpenOnDesktop(const char* target) {
-  return Module1::ShellExecuteA(0, "open", target, "", "", SW_SHOWNORMAL);
-}
+std::intptr_t OpenOnDesktop(const char* target) { return ShellExecuteA(0, "open", target, "", "", SW_SHOWNORMAL); }
 
 // ShellExecute takes no environment of ours to hand over: the program it starts gets the
 // one the program has then, web engine settings included.

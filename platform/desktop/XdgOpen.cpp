@@ -1,4 +1,5 @@
-// The desktop opener on Linux and other free desktops: xdg-open, started directly.
+// The desktop opener and its ShellExecuteA on Linux and other free desktops: xdg-open,
+// started directly.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -85,6 +86,12 @@ std::intptr_t OpenOnDesktop(const char* target) {
   while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
   }
   return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Launched : SE_ERR_NOASSOC;
+}
+
+std::intptr_t ShellExecuteA(std::uintptr_t /*hwnd: X11 has no owner window to hand over*/,
+                            const char* /*lpOperation: xdg-open only opens*/, const char* lpFile,
+                            const char* /*lpParameters*/, const char* /*lpDirectory*/, int /*nShowCmd*/) {
+  return OpenOnDesktop(lpFile);
 }
 
 }  // namespace zingbox

@@ -7,6 +7,7 @@
 #include <QLoggingCategory>
 
 #include "platform/ruffle/MovieFileServer.h"
+#include "platform/ruffle/PlayerPolicy.h"
 
 namespace zingbox {
 namespace {
@@ -33,19 +34,12 @@ void PrepareEngineEnvironment() {
   // that saves more than once a minute, up to a minute.
   AppendChromiumFlags("--enable-aggressive-domstorage-flushing");
 
-  // WebRTC reaches the network on its own (STUN over UDP), past the request interceptor.
-  // Nothing in the player needs it; with no proxy this leaves it no way out.
-  AppendChromiumFlags("--force-webrtc-ip-handling-policy=disable_non_proxied_udp");
-
   // Ruffle is 14 MB of WebAssembly, of which a movie runs a small part. Compiled as each
   // function is first called, rather than all of it before the first movie starts, the
   // menu is on the screen about a fifth of a second sooner.
   AppendChromiumFlags("--js-flags=--wasm-lazy-compilation");
 
-  // A <link rel=preconnect> opens a socket without any request for the interceptor to
-  // refuse (Qt 6.8's engine does, 6.4's does not). The player resolves no host name and
-  // no address: every connection the engine's network stack would open fails first.
-  AppendChromiumFlags("--host-resolver-rules=\"MAP * ~NOTFOUND\"");
+  for (const char* flag : PlayerPolicy::EngineSwitches) AppendChromiumFlags(flag);
 
   if (RunsWithoutDesktopSession()) {
     AppendChromiumFlags("--disable-gpu");

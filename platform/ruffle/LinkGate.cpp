@@ -2,9 +2,9 @@
 
 #include <QKeyEvent>
 #include <QWidget>
+#include <utility>
 
-#include "platform/desktop/DesktopOpener.h"
-#include "platform/ruffle/DesktopAddress.h"
+#include "platform/ruffle/PlayerPolicy.h"
 
 namespace zingbox {
 namespace {
@@ -20,7 +20,8 @@ bool IsRelease(QEvent::Type type) {
 
 }  // namespace
 
-LinkGate::LinkGate(QWidget* view) : QObject(view) {
+LinkGate::LinkGate(QWidget* view, PlayerPolicy& policy, Opener open)
+    : QObject(view), policy_(policy), open_(std::move(open)) {
   clock_.start();
   // The engine draws into a child widget that it may replace; every child is watched.
   view->installEventFilter(this);
@@ -55,11 +56,11 @@ bool LinkGate::IsRepeat(const QKeyEvent& key) {
   return key.isAutoRepeat() || pairedWithLastRelease;
 }
 
-void LinkGate::Request(int movie, const QUrl& url) {
-  const QByteArray address = DesktopAddress(url);
-  if (address.isEmpty() || !gesture_.Spend(movie, clock_.elapsed())) return;
+void LinkGate::Request(int movie, const QString& address) {
+  const PlayerPolicy::Verdict verdict = policy_.Decide(PlayerPolicy::Link{address});
+  if (!verdict.allowed || !gesture_.Spend(movie, clock_.elapsed())) return;
   // Whether a browser opened is the desktop's affair; the movie learns nothing of it.
-  OpenOnDesktop(address.constData());
+  open_(verdict.desktopAddress);
 }
 
 }  // namespace zingbox

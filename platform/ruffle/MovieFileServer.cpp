@@ -11,11 +11,12 @@
 #include <QWebEngineUrlScheme>
 
 #include "platform/ruffle/OpenBeneath.h"
+#include "platform/ruffle/PlayerPolicy.h"
 
 namespace zingbox {
 
 void MovieFileServer::RegisterScheme() {
-  QWebEngineUrlScheme scheme(Scheme);
+  QWebEngineUrlScheme scheme(PlayerPolicy::MovieScheme);
   scheme.setSyntax(QWebEngineUrlScheme::Syntax::Path);
   // Local, so the page (itself a local file) may ask it; CORS, so that a request of the
   // page gets an answer. The engine's fetch cannot ask a scheme of ours on Qt 6.4; the
@@ -27,10 +28,8 @@ void MovieFileServer::RegisterScheme() {
 MovieFileServer::MovieFileServer(const QString& folder, QObject* parent)
     : QWebEngineUrlSchemeHandler(parent),
       folder_(::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)),
-      files_(folder) {
-  const QString real = QFileInfo(folder).canonicalFilePath();
-  if (!real.isEmpty()) folderPrefix_ = real + QLatin1Char('/');
-}
+      folderPrefix_(FolderPrefix(folder)),
+      files_(folder) {}
 
 MovieFileServer::~MovieFileServer() {
   if (folder_ >= 0) ::close(folder_);
@@ -39,7 +38,7 @@ MovieFileServer::~MovieFileServer() {
 QString MovieFileServer::PathInFolder(const QString& localPath) const {
   const QFileInfo file(QDir::cleanPath(localPath));
   if (folderPrefix_.isEmpty() || file.fileName().isEmpty()) return {};
-  const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath() + QLatin1Char('/');
+  const QString folder = FolderPrefix(file.absolutePath());
   if (!folder.startsWith(folderPrefix_)) return {};
   return folder.mid(folderPrefix_.size()) + file.fileName();
 }

@@ -9,7 +9,7 @@
 namespace zingbox {
 
 // Hands the engine the files of the movies' folder. The page asks for a local path under
-// the scheme below; the file is opened beneath the folder's own descriptor (see
+// the policy's movie scheme; the file is opened beneath the folder's own descriptor (see
 // OpenBeneath) and what is read is that descriptor, so that a file swapped or relinked
 // after a check is never what the engine gets. Names are found as Windows finds them.
 // Only regular files are served. The movie the program assigns may be a link in the
@@ -18,8 +18,7 @@ class MovieFileServer : public QWebEngineUrlSchemeHandler {
   Q_OBJECT
 
  public:
-  static constexpr char Scheme[] = "zingbox-movies";
-  // Makes the scheme known to the web engine: before the QApplication exists.
+  // Makes PlayerPolicy::MovieScheme known to the web engine: before the QApplication exists.
   static void RegisterScheme();
 
   MovieFileServer(const QString& folder, QObject* parent);

@@ -3,20 +3,19 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QUrl>
+
+#include "platform/ruffle/PlayerPolicy.h"
 
 namespace zingbox {
 
 // The object the host page reaches over the web channel. Its slots run on the UI thread.
+// What the page passes on of a movie's is asked of the policy again here: the page's own
+// checks are no guard against script that got past them.
 class PageBridge : public QObject {
   Q_OBJECT
 
  public:
-  // The longest text, in UTF-16 units, that a movie may send as a command or a link. The
-  // page drops longer commands before they cross the channel; they are refused here again.
-  static constexpr qsizetype LongestCommandText = 64 * 1024;
-
-  using QObject::QObject;
+  PageBridge(PlayerPolicy& policy, QObject* parent) : QObject(parent), policy_(policy) {}
 
  public slots:
   // Everything the page reports of a movie carries the program's number for it, the one
@@ -27,13 +26,10 @@ class PageBridge : public QObject {
     for (qsizetype command = 0; command + 1 < texts.size(); command += 2) {
       const QString& name = texts[command];
       const QString& args = texts[command + 1];
-      if (name.size() <= LongestCommandText && args.size() <= LongestCommandText)
-        emit FSCommandReceived(movie, name, args);
+      if (policy_.Decide(PlayerPolicy::Command{name, args}).allowed) emit FSCommandReceived(movie, name, args);
     }
   }
-  void openLink(int movie, const QString& url) {
-    if (url.size() <= LongestCommandText) emit LinkRequested(movie, QUrl(url));
-  }
+  void openLink(int movie, const QString& address) { emit LinkRequested(movie, address); }
   void movieStarted(int movie) { emit MovieStarted(movie); }
   // The engine gave up; `movieRead` says whether it had read the movie's header.
   void enginePanicked(int movie, bool movieRead) { emit EnginePanicked(movie, movieRead); }
@@ -41,10 +37,13 @@ class PageBridge : public QObject {
 
  signals:
   void FSCommandReceived(int movie, const QString& command, const QString& args);
-  void LinkRequested(int movie, const QUrl& url);
+  void LinkRequested(int movie, const QString& address);
   void MovieStarted(int movie);
   void EnginePanicked(int movie, bool movieRead);
   void Ready();
+
+ private:
+  PlayerPolicy& policy_;
 };
 
 }  // namespace zingbox

@@ -8,6 +8,7 @@
 #include <QWebEngineSettings>
 
 #include "platform/ruffle/PageBridge.h"
+#include "platform/ruffle/PlayerPolicy.h"
 
 namespace zingbox {
 namespace {
@@ -16,11 +17,15 @@ constexpr char WebChannelClientFile[] = ":/qtwebchannel/qwebchannel.js";
 
 }  // namespace
 
-PlayerPage::PlayerPage(QWebEngineProfile* profile, const QUrl& hostPage, QObject* parent)
+PlayerPage::PlayerPage(QWebEngineProfile* profile, const QUrl& hostPage, PlayerPolicy& policy, QObject* parent)
     : QWebEnginePage(profile, parent), hostPage_(hostPage) {
   ApplySettings();
-  HideWebGpu();
-  OpenWebChannel();
+  AddScript(QStringLiteral("content-security"), PlayerPolicy::ContentSecurityScript());
+  AddScript(QStringLiteral("movie-policy"), PlayerPolicy::PageScript());
+  // Qt 6.8's engine offers the page WebGPU but has none to give, and says so on the console
+  // when Ruffle, which asks for it first, tries it. Without it Ruffle goes straight to WebGL.
+  AddScript(QStringLiteral("no-webgpu"), QStringLiteral("delete Navigator.prototype.gpu;"));
+  OpenWebChannel(policy);
   // A new window is never opened here; what it would have shown is a link request.
   connect(this, &QWebEnginePage::newWindowRequested, this,
           [this](QWebEngineNewWindowRequest& request) { emit LinkRequested(request.requestedUrl()); });
@@ -35,19 +40,19 @@ void PlayerPage::ApplySettings() {
   page->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
 }
 
-// Qt 6.8's engine offers the page WebGPU but has none to give, and says so on the console
-// when Ruffle, which asks for it first, tries it. Without it Ruffle goes straight to WebGL.
-void PlayerPage::HideWebGpu() {
+// Runs in the page's own world as each document is created, before the page's scripts.
+void PlayerPage::AddScript(const QString& name, const QString& source) {
   QWebEngineScript script;
-  script.setName(QStringLiteral("no-webgpu"));
-  script.setSourceCode(QStringLiteral("delete Navigator.prototype.gpu;"));
+  script.setName(name);
+  script.setSourceCode(source);
   script.setInjectionPoint(QWebEngineScript::DocumentCreation);
   script.setWorldId(QWebEngineScript::MainWorld);
+  script.setRunsOnSubFrames(false);
   scripts().insert(script);
 }
 
-void PlayerPage::OpenWebChannel() {
-  bridge_ = new PageBridge(this);
+void PlayerPage::OpenWebChannel(PlayerPolicy& policy) {
+  bridge_ = new PageBridge(policy, this);
   auto* channel = new QWebChannel(this);
   channel->registerObject(QStringLiteral("bridge"), bridge_);
   setWebChannel(channel);
@@ -59,13 +64,7 @@ void PlayerPage::OpenWebChannel() {
     missingScript_ = source.fileName();
     return;
   }
-  QWebEngineScript script;
-  script.setName(QStringLiteral("qwebchannel"));
-  script.setSourceCode(QString::fromUtf8(source.readAll()));
-  script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-  script.setWorldId(QWebEngineScript::MainWorld);
-  script.setRunsOnSubFrames(false);
-  scripts().insert(script);
+  AddScript(QStringLiteral("qwebchannel"), QString::fromUtf8(source.readAll()));
 }
 
 bool PlayerPage::acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) {
@@ -89,7 +88,7 @@ QStringList PlayerPage::chooseFiles(FileSelectionMode, const QStringList&, const
 
 void PlayerPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
                                           const QString& source) {
-  // The host page holds no script of its own (its policy allows none inline): an error
+  // The host page holds no script of its own (the content policy allows none inline): an error
   // placed in it comes from a call the program made into a page whose scripts failed, and
   // follows from their error rather than causing it.
   if (level == ErrorMessageLevel && QUrl(source) != hostPage_) emit ScriptFailed(message, line, QUrl(source));

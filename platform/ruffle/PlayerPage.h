@@ -6,16 +6,19 @@
 namespace zingbox {
 
 class PageBridge;
+class PlayerPolicy;
 
 // The page that hosts the engine, with the web channel its script talks back over. It
 // stays on its own document for good: it is loaded once, and every later navigation, new
 // window or form is refused and reported as a link. It never shows a dialog, nor a file
-// chooser. A page whose renderer has died is replaced by a fresh one, never reloaded.
+// chooser. It is given the policy's script and content policy as it is created, before
+// any script of its own. A page whose renderer has died is replaced by a fresh one, never
+// reloaded.
 class PlayerPage : public QWebEnginePage {
   Q_OBJECT
 
  public:
-  PlayerPage(QWebEngineProfile* profile, const QUrl& hostPage, QObject* parent);
+  PlayerPage(QWebEngineProfile* profile, const QUrl& hostPage, PlayerPolicy& policy, QObject* parent);
 
   void LoadHostPage() { load(hostPage_); }
   PageBridge* Bridge() const { return bridge_; }
@@ -45,8 +48,8 @@ class PlayerPage : public QWebEnginePage {
 
  private:
   void ApplySettings();
-  void HideWebGpu();
-  void OpenWebChannel();
+  void AddScript(const QString& name, const QString& source);
+  void OpenWebChannel(PlayerPolicy& policy);
 
   QUrl hostPage_;
   bool hostPageLoaded_ = false;

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "platform/RuntimeError.h"
+#include "platform/desktop/DesktopOpener.h"
 #include "platform/qt/Twips.h"
 #include "platform/ruffle/EngineInstallation.h"
 #include "platform/ruffle/LinkGate.h"
@@ -27,6 +28,7 @@
 #include "platform/ruffle/PlayerMemory.h"
 #include "platform/ruffle/PlayerMessage.h"
 #include "platform/ruffle/PlayerPage.h"
+#include "platform/ruffle/PlayerPolicy.h"
 #include "platform/ruffle/PlayerProfile.h"
 #include "platform/ruffle/ProgramFolderInterceptor.h"
 
@@ -98,11 +100,12 @@ void RufflePlayer::ShowMissingEngine(const QString& missingFile) {
 
 void RufflePlayer::StartEngine(const QString& playerFolder, const QString& packFolder,
                                const QString& savedGamesFolder) {
+  policy_ = std::make_unique<PlayerPolicy>(playerFolder);
   profile_ = CreatePlayerProfile(savedGamesFolder, this);
-  profile_->setUrlRequestInterceptor(new ProgramFolderInterceptor(playerFolder, profile_));
+  profile_->setUrlRequestInterceptor(new ProgramFolderInterceptor(*policy_, profile_));
   movieFiles_ = new MovieFileServer(packFolder, profile_);
-  profile_->installUrlSchemeHandler(MovieFileServer::Scheme, movieFiles_);
-  links_ = new LinkGate(this);
+  profile_->installUrlSchemeHandler(PlayerPolicy::MovieScheme, movieFiles_);
+  links_ = new LinkGate(this, *policy_, [](const QByteArray& address) { OpenOnDesktop(address.constData()); });
   commands_ = new MovieCommands(this);
   commands_->SetHandler([this](const QString& command, const QString& args) { DeliverFSCommand(command, args); });
   memory_ = new PlayerMemory(
@@ -121,7 +124,7 @@ void RufflePlayer::StartEngine(const QString& playerFolder, const QString& packF
 
 void RufflePlayer::BuildPage() {
   const std::unique_ptr<PlayerPage> gone(page_);
-  page_ = new PlayerPage(profile_, hostPage_, nullptr);
+  page_ = new PlayerPage(profile_, hostPage_, *policy_, nullptr);
   connect(page_, &PlayerPage::LinkRequested, links_, &LinkGate::RequestFromStartedMovie);
   connect(page_, &PlayerPage::ScriptFailed, startWatch_, &PageStartWatch::ScriptFailed);
   // Handled once the engine is done reporting it: the dead page may go then.

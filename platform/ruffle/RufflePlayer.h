@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QStringList>
 #include <QWebEngineView>
+#include <memory>
 
 #include "platform/qt/HostedPlayer.h"
 #include "platform/ruffle/RendererDeaths.h"
@@ -16,6 +17,7 @@ class PageStartWatch;
 class PlayerMemory;
 class PlayerMessage;
 class PlayerPage;
+class PlayerPolicy;
 class MovieFileServer;
 
 // The movie player: Ruffle running in a web view on a small host page of ours, which the
@@ -70,6 +72,7 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   void ApplyGeometry();
 
   QUrl hostPage_;
+  std::unique_ptr<PlayerPolicy> policy_;
   QWebEngineProfile* profile_ = nullptr;
   PlayerPage* page_ = nullptr;
   MovieFileServer* movieFiles_ = nullptr;

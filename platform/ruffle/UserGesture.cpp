@@ -1,5 +1,7 @@
 #include "platform/ruffle/UserGesture.h"
 
+#include "platform/ruffle/PlayerPolicy.h"
+
 namespace zingbox {
 
 void UserGesture::Pressed(qint64 now) {
@@ -22,7 +24,8 @@ void UserGesture::MovieStarted(int movie) {
 }
 
 bool UserGesture::Spend(int movie, qint64 now) {
-  if (movie != chosen_ || movie != started_ || !unspent_ || now - lastInput_ > LifetimeMs) return false;
+  const bool recent = now - lastInput_ <= PlayerPolicy::InputLifetimeMs;
+  if (movie != chosen_ || movie != started_ || !unspent_ || !recent) return false;
   unspent_ = false;
   return true;
 }

@@ -5,10 +5,10 @@
 namespace zingbox {
 
 // Whether the user has just asked the current movie for something. A press (click or
-// key) grants one request within a second of it, or of its release for a button held
-// down; the request spends it. Only the movie that received the press may spend it:
-// movies are known by the program's number for them, and a movie starts with no press
-// to spend. Times are milliseconds of one steady clock.
+// key) grants one request soon after it, or after its release for a button held down
+// (PlayerPolicy::InputLifetimeMs); the request spends it. Only the movie that received
+// the press may spend it: movies are known by the program's number for them, and a movie
+// starts with no press to spend. Times are milliseconds of one steady clock.
 class UserGesture {
  public:
   void Pressed(qint64 now);
@@ -23,8 +23,6 @@ class UserGesture {
   int StartedMovie() const { return started_; }
 
  private:
-  static constexpr qint64 LifetimeMs = 1000;
-
   bool unspent_ = false;
   qint64 lastInput_ = 0;
   int chosen_ = 0;

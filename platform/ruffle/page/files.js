@@ -6,7 +6,7 @@
 // engine's fetch cannot reach the program's scheme on Qt 6.4, a request can; its answer
 // is made into the response the engine expects, under the address it asked for.
 (() => {
-  const scheme = "zingbox-movies:";
+  const scheme = moviePolicy.movieScheme;
   const pageFolder = new URL(".", document.baseURI).href;
   const fetchAsUsual = window.fetch.bind(window);
 

@@ -1,8 +1,10 @@
 "use strict";
 
 // How Ruffle plays every movie. The player page loads it, and so does the benchmark's
-// peer page, so that both draw the same way.
+// peer page, so that both draw the same way. What a movie may do is the program's policy,
+// given to the page before its scripts run.
 const playerOptions = Object.freeze({
+  ...moviePolicy.engineOptions,
   autoplay: "on",
   unmuteOverlay: "hidden",
   splashScreen: false,
@@ -13,20 +15,8 @@ const playerOptions = Object.freeze({
   // that a new colour shows at once, also on the movie already playing.
   wmode: "transparent",
   menu: true,
-  // No right-click menu: the program's own buttons pause and restart, and Ruffle's menu
-  // would offer the desktop a web page (About) and a file dialog (its save manager).
-  contextMenu: "off",
-  allowScriptAccess: true,
-  // Needed for fscommand to reach us; what the movie may fetch is decided by the host.
-  allowNetworking: "all",
-  openUrlMode: "allow",
-  upgradeToHttps: false,
   warnOnUnsupportedContent: false,
-  allowFullscreen: false,
   logLevel: "error",
-  // Flash's own limit: a script that runs longer is ended, and the movie runs no more
-  // script, so that a movie stuck in a loop never holds the program up for longer.
-  maxExecutionDuration: 15,
   // Flash's own font names, drawn as Flash drew them on Windows (the fonts are fonts.js's),
   // or with the engine's own face when the system has none of them.
   defaultFonts: Object.freeze({

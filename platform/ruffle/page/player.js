@@ -10,12 +10,10 @@ const zingbox = (() => {
   const message = document.getElementById("message");
 
   // A movie could send texts of any length; longer ones are no command of a game, and
-  // the program refuses them too.
-  const longestCommandText = 64 * 1024;
-  // What a movie sends in one turn of the engine crosses the channel as one message, of
-  // at most so many commands: one message each would keep the page and the program busy
-  // with a movie that sends thousands a frame. No game comes near it.
-  const mostCommandsPerTurn = 1000;
+  // the program refuses them too. What a movie sends in one turn of the engine crosses the
+  // channel as one message: one message each would keep the page and the program busy
+  // with a movie that sends thousands a frame.
+  const { longestCommandText, mostCommandsPerTurn } = moviePolicy;
 
   // Only our Pause/Resume button resumes a movie; Ruffle's own big play button never shows.
   // Nor does its error panel: the program rebuilds the player at once, and the panel's

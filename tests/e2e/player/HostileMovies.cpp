@@ -154,7 +154,7 @@ ZINGBOX_SWF_RECIPE(nagging_links) {
 
 // A button over the whole stage. Each click asks for the next group of links: first the
 // ones that must go nowhere and a mail with fields it may not keep, then two web pages
-// at once, then a web page in place of the player's. Holding Space asks on every frame.
+// at once, then a web page in place of the player's.
 ZINGBOX_SWF_RECIPE(clicked_links) {
   const std::vector<Actions> groups = {
       Actions()
@@ -171,10 +171,7 @@ ZINGBOX_SWF_RECIPE(clicked_links) {
   for (std::size_t group = 0; group < groups.size(); ++group)
     onRelease.when(Actions().getVariable("clicks").push(group + 1.0).equals(), groups[group]);
   onRelease.push("FSCommand:clicked").getVariable("clicks").getURLFromStack();
-
-  const Actions whileSpaceHeld =
-      Actions().when(Actions().keyIsDown(KeyCode::Space), Actions().getURL("https://zingbox.invalid/key", "_blank"));
-  return StepsThenTick({Actions().setVariable("clicks", Actions().push(0.0))}, whileSpaceHeld, 1,
+  return StepsThenTick({Actions().setVariable("clicks", Actions().push(0.0))}, Actions(), 1,
                        WithStageButton(onRelease));
 }
 

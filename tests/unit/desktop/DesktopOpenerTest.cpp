@@ -54,6 +54,15 @@ std::string ReservedSignalsIgnoredAtStart() {
   return hex;
 }
 
+// A desktop without an opener answers as Windows does for a missing file. Nothing is found
+// to keep for later.
+TEST(ShellExecuteA, WithNoXdgOpenOnPathReportsFileNotFound) {
+  const std::string path = std::getenv("PATH");
+  setenv("PATH", "/nonexistent", 1);
+  EXPECT_EQ(ShellExecuteA(0, "Open", "mailto:", "", "", 1), 2);
+  setenv("PATH", path.c_str(), 1);
+}
+
 // The one test that starts the opener: it finds xdg-open once and keeps it.
 TEST(OpenOnDesktop, HandsTheExactBytesAsOneArgumentInTheStartingEnvironmentAndLeavesNoZombie) {
   const std::string reservedIgnored = ReservedSignalsIgnoredAtStart();
