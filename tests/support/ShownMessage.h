@@ -17,7 +17,7 @@ struct ShownMessage {
   QString Text() const;
 };
 
-// Read wherever the player shows it: its own label over the page, else the page's message.
+// Read off the label the player shows over its area, as the user sees it.
 ShownMessage MessageShownBy(RufflePlayer& player);
 
 }  // namespace zingbox::test
