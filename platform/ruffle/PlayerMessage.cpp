@@ -23,8 +23,8 @@ void PlayerMessage::Show(const PlayerNotice& notice) {
   // A long path may break after any of its separators.
   QString file = notice.file.toHtmlEscaped();
   file.replace(QLatin1Char('/'), QStringLiteral("/&#8203;")).replace(QLatin1Char('\\'), QStringLiteral("\\&#8203;"));
-  setText(QStringLiteral("<p style=\"margin: 16px 0\"><b>%1</b></p>"
-                         "<p style=\"margin: 16px 0; font-family: monospace\">%2</p><p style=\"margin: 16px 0\">%3</p>")
+  setText(QStringLiteral("<p><b>%1</b></p><p style=\"margin-top: 32px; font-family: monospace\">%2</p>"
+                         "<p style=\"margin-top: 32px\">%3</p>")
               .arg(notice.title.toHtmlEscaped(), file, notice.reason.toHtmlEscaped()));
   FitArea();
   show();
@@ -38,7 +38,10 @@ void PlayerMessage::FitArea() {
 }
 
 bool PlayerMessage::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == parentWidget() && event->type() == QEvent::Resize) FitArea();
+  if (watched != parentWidget()) return false;
+  if (event->type() == QEvent::Resize) FitArea();
+  // The view makes a widget of its own for each page, over what it holds already.
+  if (event->type() == QEvent::ChildAdded) raise();
   return false;
 }
 
