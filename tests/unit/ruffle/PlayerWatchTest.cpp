@@ -69,6 +69,7 @@ TEST_F(PlayerWatchTest, APageDyingAsItLoadsComesBackUntilItsThirdDeathInAMinute)
   EXPECT_EQ(givenUp_, 1);
 
   watch_.MovieChosen("menu.swf", {});
+  EXPECT_EQ(shown_, stopped) << "until a fresh page gets ready";
   watch_.ForgetDeaths();  // the user asked for another try
   watch_.PageLoading({});
   EXPECT_TRUE(watch_.PageDied());
