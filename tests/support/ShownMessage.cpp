@@ -8,11 +8,7 @@
 
 namespace zingbox::test {
 
-QString ShownMessage::Text() const {
-  return title.isEmpty() && file.isEmpty() && reason.isEmpty() ? QString() : title + '\n' + file + '\n' + reason;
-}
-
-ShownMessage MessageShownBy(RufflePlayer& player) {
+PlayerNotice MessageShownBy(RufflePlayer& player) {
   const auto* label = player.findChild<QLabel*>(QStringLiteral("playerMessage"));
   if (label == nullptr || !label->isVisible()) return {};
   QTextDocument shown;
@@ -20,6 +16,11 @@ ShownMessage MessageShownBy(RufflePlayer& player) {
   // Without the breaks the label allows in a path.
   return {shown.findBlockByNumber(0).text(), shown.findBlockByNumber(1).text().remove(QChar(0x200B)),
           shown.findBlockByNumber(2).text()};
+}
+
+QString MessageTextShownBy(RufflePlayer& player) {
+  const PlayerNotice shown = MessageShownBy(player);
+  return shown.title.isEmpty() ? QString() : shown.title + '\n' + shown.file + '\n' + shown.reason;
 }
 
 }  // namespace zingbox::test

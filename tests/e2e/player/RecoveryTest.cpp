@@ -48,7 +48,7 @@ class RecoveryTest : public QObject {
                             20000));
     ExpectHeldAtItsFirstFrame(harness);
     QVERIFY(harness.WaitForPixel({160, 120}, QColor(0x99, 0xcc, 0x99)));
-    QCOMPARE(MessageShownBy(player).Text(), QString());
+    QCOMPARE(MessageTextShownBy(player), QString());
     player.Play();
     QVERIFY(harness.WaitForCommand(Frame, "10"));
     QVERIFY(CountsOnFromOne(SinceFirstFrame(Reported(harness, Frame))));
@@ -61,12 +61,11 @@ class RecoveryTest : public QObject {
     // movie again from its start, until the third within the minute. Then it says so, and
     // the next movie tries again.
     QVERIFY(harness.LoadAndWaitFor("doubling.swf", "doubling", "start"));
-    QTRY_VERIFY_WITH_TIMEOUT(MessageShownBy(player).Text().contains("The Flash player stopped unexpectedly."), 55000);
-    QVERIFY2(MessageShownBy(player).Text().contains("folder\\doubling.swf"), qPrintable(MessageShownBy(player).Text()));
+    QTRY_VERIFY_WITH_TIMEOUT(MessageTextShownBy(player).contains("The Flash player stopped unexpectedly."), 55000);
     QCOMPARE(harness.CountOf("doubling"), 3);
     QVERIFY(harness.LoadAndWaitFor("plain.swf", "started", "plain"));
     QVERIFY(harness.WaitForPixel({160, 120}, QColor(0x20, 0x40, 0xff)));
-    QCOMPARE(MessageShownBy(player).Text(), QString());
+    QCOMPARE(MessageTextShownBy(player), QString());
   }
 
   void movieStuckInItsScriptLetsTheNextMovieIn() {
@@ -77,7 +76,7 @@ class RecoveryTest : public QObject {
     QVERIFY(harness.WaitForCommand(Frame, "5", PastTheScriptLimitMs));
     // Then the buttons work as ever.
     ExpectStopPlayHoldsThenPlayGoesOn(harness);
-    QCOMPARE(MessageShownBy(harness.Player()).Text(), QString());
+    QCOMPARE(MessageTextShownBy(harness.Player()), QString());
   }
 };
 
