@@ -55,7 +55,7 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   // panic of the engine.
   void EngineGone();
   void EnginePanicked(int movie, bool movieRead);
-  // A fresh page does not try it again.
+  // The engine could not read the movie: it is named, and a fresh page does not try it again.
   void MovieUnreadable(int movie);
   void CallPage(const QString& function, const QStringList& textArguments = {});
   static QString PageCall(const QString& function, const QStringList& textArguments);
