@@ -9,8 +9,6 @@
 namespace zingbox {
 namespace {
 
-constexpr qint64 Second = 1000;
-const PlayerNotice Nothing;
 const PlayerNotice NotReadyInTime{"The Flash player cannot start.", "",
                                   "It did not get ready within 15 seconds. Click Menu or Restart to try again."};
 
@@ -27,12 +25,12 @@ class PlayerWatchTest : public testing::Test {
 
 TEST_F(PlayerWatchTest, APageNotReadyInTimeIsGivenUpOnUntilItGetsReadyAfterAll) {
   watch_.PageLoading({});
-  EXPECT_EQ(shown_, Nothing);
+  EXPECT_EQ(shown_, PlayerNotice{});
   watch_.TimeUp();
   EXPECT_EQ(shown_, NotReadyInTime);
   EXPECT_EQ(givenUp_, 1);
   watch_.PageReady(true);
-  EXPECT_EQ(shown_, Nothing);
+  EXPECT_EQ(shown_, PlayerNotice{});
 
   watch_.PageLoading({});
   watch_.PageReady(false);
@@ -44,13 +42,13 @@ TEST_F(PlayerWatchTest, APageNotReadyInTimeIsGivenUpOnUntilItGetsReadyAfterAll) 
 TEST_F(PlayerWatchTest, APageDyingAsItLoadsComesBackUntilItsThirdDeathInAMinute) {
   watch_.MovieChosen("game.swf", {});
   watch_.PageLoading({});
-  now_ = 10 * Second;
+  now_ = 10'000;
   EXPECT_TRUE(watch_.PageDied());
-  now_ = 40 * Second;
+  now_ = 40'000;
   EXPECT_TRUE(watch_.PageDied());
-  now_ = 70 * Second;
+  now_ = 70'000;
   EXPECT_TRUE(watch_.PageDied()) << "the first has left the minute";
-  now_ = 71 * Second;
+  now_ = 71'000;
   EXPECT_FALSE(watch_.PageDied());
   const PlayerNotice stopped{"The Flash player stopped unexpectedly.", "game.swf", "Click Menu or Restart to try again."};
   EXPECT_EQ(shown_, stopped);
@@ -77,7 +75,7 @@ TEST_F(PlayerWatchTest, AMoviesProblemOutlastsAFreshPage) {
   EXPECT_EQ(shown_, empty);
 
   watch_.MovieChosen("game.swf", {});
-  EXPECT_EQ(shown_, Nothing);
+  EXPECT_EQ(shown_, PlayerNotice{});
   watch_.MovieUnreadable();
   EXPECT_EQ(shown_, (PlayerNotice{"This movie cannot be played.", "game.swf", "The Flash player could not read it."}));
 }
