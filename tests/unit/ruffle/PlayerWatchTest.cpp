@@ -50,7 +50,8 @@ TEST_F(PlayerWatchTest, APageDyingAsItLoadsComesBackUntilItsThirdDeathInAMinute)
   EXPECT_TRUE(watch_.PageDied()) << "the first has left the minute";
   now_ = 71'000;
   EXPECT_FALSE(watch_.PageDied());
-  const PlayerNotice stopped{"The Flash player stopped unexpectedly.", "game.swf", "Click Menu or Restart to try again."};
+  const PlayerNotice stopped{"The Flash player stopped unexpectedly.", "game.swf",
+                            "Click Menu or Restart to try again."};
   EXPECT_EQ(shown_, stopped);
   watch_.TimeUp();
   EXPECT_EQ(shown_, stopped) << "no page is waited for any more";
