@@ -33,14 +33,16 @@ class PageBridge : public QObject {
   void movieStarted(int movie) { emit MovieStarted(movie); }
   // The engine gave up; `movieRead` says whether it had read the movie's header.
   void enginePanicked(int movie, bool movieRead) { emit EnginePanicked(movie, movieRead); }
-  void pageReady() { emit Ready(); }
+  void movieUnreadable(int movie) { emit MovieUnreadable(movie); }
+  void pageReady(bool engineLoaded) { emit Ready(engineLoaded); }
 
  signals:
   void FSCommandReceived(int movie, const QString& command, const QString& args);
   void LinkRequested(int movie, const QString& address);
   void MovieStarted(int movie);
   void EnginePanicked(int movie, bool movieRead);
-  void Ready();
+  void MovieUnreadable(int movie);
+  void Ready(bool engineLoaded);
 
  private:
   PlayerPolicy& policy_;

@@ -13,9 +13,8 @@ void PlayerMemory::Colour(const QString& call) {
   SendLater();
 }
 
-void PlayerMemory::Movie(const QString& call, const QString& name) {
+void PlayerMemory::Movie(const QString& call) {
   movie_ = call;
-  movieName_ = name;
   playback_.reset();
   movieWaits_ = true;
   calls_.clear();

@@ -29,14 +29,11 @@ class PlayerMemory : public QObject {
   explicit PlayerMemory(Runner run, QObject* parent = nullptr);
 
   void Colour(const QString& call);
-  // `name` is the movie as the program named it, for messages about it.
-  void Movie(const QString& call, const QString& name);
+  void Movie(const QString& call);
   // Play or StopPlay: in force until the next movie.
   void Playback(const QString& call);
   // For the page at hand only: a fresh page does without it.
   void Call(const QString& call);
-
-  const QString& MovieName() const { return movieName_; }
 
   // A fresh page is loading; once it is ready it is told what the program last said.
   // Nothing that went to the page before is waited for any more.
@@ -61,7 +58,6 @@ class PlayerMemory : public QObject {
   std::optional<QString> colour_;
   std::optional<QString> movie_;
   std::optional<QString> playback_;  // since the movie
-  QString movieName_;
 
   // What the page has not been told yet.
   bool colourWaits_ = false;

@@ -2,20 +2,27 @@
 
 #include <QLabel>
 
+#include "platform/ruffle/PlayerWatch.h"
+
 namespace zingbox {
 
-// What went wrong with the player itself, shown over the whole player area in the look
-// of the page's own messages. It needs nothing of the page, which may be dead or broken.
+// What the player shows in place of a movie, over the whole player area. It needs nothing
+// of the page, which may be dead, broken or never loaded.
 class PlayerMessage : public QLabel {
   Q_OBJECT
 
  public:
   explicit PlayerMessage(QWidget* area);
 
-  void Show(const QString& title, const QString& file, const QString& reason);
+  // Hidden while the notice is empty.
+  void Show(const PlayerNotice& notice);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Over the whole area, the text kept off its sides.
+  void FitArea();
 };
 
 }  // namespace zingbox

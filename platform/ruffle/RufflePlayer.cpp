@@ -1,6 +1,7 @@
 #include "platform/ruffle/RufflePlayer.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,6 @@
 #include "platform/ruffle/MovieFileServer.h"
 #include "platform/ruffle/MoviePath.h"
 #include "platform/ruffle/PageBridge.h"
-#include "platform/ruffle/PageStartWatch.h"
 #include "platform/ruffle/PlayerLog.h"
 #include "platform/ruffle/PlayerMemory.h"
 #include "platform/ruffle/PlayerMessage.h"
@@ -64,7 +64,10 @@ bool IsColourText(const QString& colour) {
 
 RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const QString& packFolder,
                            const QString& savedGamesFolder)
-    : QWebEngineView(parent) {
+    : QWebEngineView(parent),
+      watch_([] { return QDeadlineTimer::current().deadline(); },
+             [message = new PlayerMessage(this)](const PlayerNotice& notice) { message->Show(notice); },
+             [this] { memory_->PageFailed(); }) {
   setFocusPolicy(Qt::StrongFocus);
   // The engine draws its own menu; the browser's (Reload, View source) has no place here.
   setContextMenuPolicy(Qt::NoContextMenu);
@@ -76,7 +79,7 @@ RufflePlayer::RufflePlayer(QWidget* parent, const QString& programFolder, const 
   const QString playerFolder = PageFolder(programFolder);
   const QString missingFile = MissingEngineFile(playerFolder);
   if (!missingFile.isEmpty()) {
-    ShowMissingEngine(QDir(playerFolder).filePath(missingFile));
+    watch_.EngineMissing(QDir::toNativeSeparators(QDir(playerFolder).filePath(missingFile)));
     return;
   }
   hostPage_ = QUrl::fromLocalFile(QDir(playerFolder).filePath(HostPageFile));
@@ -88,14 +91,6 @@ RufflePlayer::~RufflePlayer() {
   // The page must go before the profile it was made with. Its renderer ends with it,
   // and what that queues for the player goes with the player.
   delete page_;
-}
-
-void RufflePlayer::ShowMissingEngine(const QString& missingFile) {
-  setHtml(QStringLiteral("<body style=\"background:#000;color:#fff;font:16px sans-serif;"
-                         "margin:24px\"><p><b>The Flash player cannot start.</b></p>"
-                         "<p>A file of its installation is missing or empty:</p><p>%1</p>"
-                         "<p>Reinstall the program to play the games.</p></body>")
-              .arg(QDir::toNativeSeparators(missingFile).toHtmlEscaped()));
 }
 
 void RufflePlayer::StartEngine(const QString& playerFolder, const QString& packFolder,
@@ -113,12 +108,6 @@ void RufflePlayer::StartEngine(const QString& playerFolder, const QString& packF
         page_->runJavaScript(script, [ran = std::move(ran)](const QVariant&) { ran(); });
       },
       this);
-  message_ = new PlayerMessage(this);
-  startWatch_ = new PageStartWatch(this);
-  connect(startWatch_, &PageStartWatch::NotReady, this, [this](const QString& file, const QString& reason) {
-    ShowFailure(QStringLiteral("The Flash player cannot start."), file, reason);
-  });
-  clock_.start();
   BuildPage();
 }
 
@@ -126,7 +115,8 @@ void RufflePlayer::BuildPage() {
   const std::unique_ptr<PlayerPage> gone(page_);
   page_ = new PlayerPage(profile_, hostPage_, *policy_, nullptr);
   connect(page_, &PlayerPage::LinkRequested, links_, &LinkGate::RequestFromStartedMovie);
-  connect(page_, &PlayerPage::ScriptFailed, startWatch_, &PageStartWatch::ScriptFailed);
+  connect(page_, &PlayerPage::ScriptFailed, this,
+          [this](const QString& message, int line, const QUrl& source) { watch_.ScriptFailed(message, line, source); });
   // Handled once the engine is done reporting it: the dead page may go then.
   connect(
       page_, &QWebEnginePage::renderProcessTerminated, this,
@@ -138,6 +128,7 @@ void RufflePlayer::BuildPage() {
   PageBridge* bridge = page_->Bridge();
   connect(bridge, &PageBridge::Ready, this, &RufflePlayer::PageReady);
   connect(bridge, &PageBridge::MovieStarted, links_, &LinkGate::MovieStarted);
+  connect(bridge, &PageBridge::MovieUnreadable, this, &RufflePlayer::MovieUnreadable);
   connect(bridge, &PageBridge::LinkRequested, links_, &LinkGate::Request);
   // Stamped as the command arrives, before it waits in the queue.
   connect(bridge, &PageBridge::FSCommandReceived, this,
@@ -152,14 +143,14 @@ void RufflePlayer::BuildPage() {
       Qt::QueuedConnection);
 
   memory_->PageLoading();
-  startWatch_->Start(page_->MissingScript());
+  watch_.PageLoading(page_->MissingScript());
   setPage(page_);
   page_->LoadHostPage();
 }
 
-void RufflePlayer::PageReady() {
-  startWatch_->Stop();
-  message_->hide();
+void RufflePlayer::PageReady(bool engineLoaded) {
+  watch_.PageReady(engineLoaded);
+  if (!engineLoaded) return;  // given up on
   memory_->PageReady();
   // A renderer that died took the keyboard focus with it, and the movie should have it.
   if (QApplication::focusWidget() == nullptr && isActiveWindow()) setFocus();
@@ -169,28 +160,21 @@ void RufflePlayer::EnginePanicked(int movie, bool movieRead) {
   // A panic can leave the engine unusable for every later movie of the page; a fresh
   // page has a fresh engine. One that could not even read the current movie names it.
   if (movie == movieNumber_ && !movieRead) {
-    const QString name = memory_->MovieName();
-    memory_->Movie(PageCall(QStringLiteral("showProblem"), {name, QStringLiteral("The Flash player could not read it.")}),
-                   name);
+    MovieUnreadable(movie);
     BuildPage();
     return;
   }
   EngineGone();
 }
 
-void RufflePlayer::EngineGone() {
-  if (deaths_.NoteDeath(clock_.elapsed())) {
-    BuildPage();
-    return;
-  }
-  ShowFailure(QStringLiteral("The Flash player stopped unexpectedly."), memory_->MovieName(),
-              QStringLiteral("Click Menu or Restart to try again."));
+void RufflePlayer::MovieUnreadable(int movie) {
+  if (movie != movieNumber_) return;
+  memory_->Movie(PageCall(QStringLiteral("unload"), {}));
+  watch_.MovieUnreadable();
 }
 
-void RufflePlayer::ShowFailure(const QString& title, const QString& file, const QString& reason) {
-  startWatch_->Stop();
-  memory_->PageFailed();
-  message_->Show(title, file, reason);
+void RufflePlayer::EngineGone() {
+  if (watch_.PageDied()) BuildPage();
 }
 
 void RufflePlayer::FocusMovieWhenViewGainsFocus() {
@@ -223,10 +207,10 @@ void RufflePlayer::SetMovie(const std::u16string& path) {
   ++movieNumber_;
   commands_->MovieReplaced(movieNumber_);
   links_->MovieChosen(movieNumber_);
-  memory_->Movie(MovieCall(pathText), pathText);
+  memory_->Movie(MovieCall(pathText));
   // A player that was given up on tries again when the user asks for a movie.
   if (memory_->HasPageFailed()) {
-    deaths_.Forget();
+    watch_.ForgetDeaths();
     BuildPage();
   }
 }
@@ -238,11 +222,12 @@ QString RufflePlayer::MovieCall(const QString& pathText) {
   QString problem = MovieFileProblem(localPath);
   if (problem.isEmpty() && !movieFiles_->Holds(localPath))
     problem = QStringLiteral("The player opens only movies inside the pack folder.");
-  if (!problem.isEmpty()) return PageCall(QStringLiteral("showProblem"), {pathText, problem});
+  watch_.MovieChosen(pathText, problem);
+  if (!problem.isEmpty()) return PageCall(QStringLiteral("unload"), {});
 
   movieFiles_->AssignMovie(localPath);
   const QUrl url = QUrl::fromLocalFile(localPath);
-  return PageCall(QStringLiteral("load"), {url.toString(QUrl::FullyEncoded), pathText, QString::number(movieNumber_)});
+  return PageCall(QStringLiteral("load"), {url.toString(QUrl::FullyEncoded), QString::number(movieNumber_)});
 }
 
 void RufflePlayer::SetBGColor(const std::u16string& colour) {

@@ -1,21 +1,18 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QStringList>
 #include <QWebEngineView>
 #include <memory>
 
 #include "platform/qt/HostedPlayer.h"
-#include "platform/ruffle/RendererDeaths.h"
+#include "platform/ruffle/PlayerWatch.h"
 
 namespace zingbox {
 
 class LinkGate;
 class MovieCommands;
-class PageStartWatch;
 class PlayerMemory;
-class PlayerMessage;
 class PlayerPage;
 class PlayerPolicy;
 class MovieFileServer;
@@ -52,20 +49,19 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   QWidget* Widget() override { return this; }
 
  private:
-  void ShowMissingEngine(const QString& missingFile);
   void StartEngine(const QString& playerFolder, const QString& packFolder, const QString& savedGamesFolder);
   // Replaces the page, if any, with a fresh one that will be told everything again.
   void BuildPage();
-  void PageReady();
+  void PageReady(bool engineLoaded);
   // The page's renderer or its engine ended while the player lives: a crash, a kill, a
   // panic of the engine.
   void EngineGone();
   void EnginePanicked(int movie, bool movieRead);
-  // Over the player area; the page takes no calls until the next movie tries a fresh one.
-  void ShowFailure(const QString& title, const QString& file, const QString& reason);
+  // The engine could not read the movie: it is named, and a fresh page does not try it again.
+  void MovieUnreadable(int movie);
   void CallPage(const QString& function, const QStringList& textArguments = {});
   static QString PageCall(const QString& function, const QStringList& textArguments);
-  // The page call that loads the movie, or names the problem that keeps it from playing.
+  // The page call that loads the movie, or that unloads the last one when this cannot play.
   QString MovieCall(const QString& pathText);
   void DeliverFSCommand(const QString& command, const QString& args);
   void FocusMovieWhenViewGainsFocus();
@@ -80,10 +76,7 @@ class RufflePlayer : public QWebEngineView, public HostedPlayer {
   MovieCommands* commands_ = nullptr;
   int movieNumber_ = 0;  // how many movies the program has asked for: the current one's number
   PlayerMemory* memory_ = nullptr;  // none when the engine is missing
-  PageStartWatch* startWatch_ = nullptr;
-  PlayerMessage* message_ = nullptr;
-  RendererDeaths deaths_;
-  QElapsedTimer clock_;
+  PlayerWatch watch_;  // shows what it decides on a PlayerMessage
   FSCommandHandler fsCommandHandler_;
   float left_ = 0;
   float top_ = 0;

@@ -2,22 +2,18 @@
 
 #include <QString>
 
+#include "platform/ruffle/PlayerWatch.h"
+
 namespace zingbox {
 class RufflePlayer;
 }
 
 namespace zingbox::test {
 
-// What the player shows over its area instead of a movie, in its three parts; all empty
-// while it shows none.
-struct ShownMessage {
-  QString title, file, reason;
-
-  // The three parts a line each, or empty.
-  QString Text() const;
-};
-
-// Read wherever the player shows it: its own label over the page, else the page's message.
-ShownMessage MessageShownBy(RufflePlayer& player);
+// What the player shows over its area in place of a movie, read off its label as the user
+// sees it; all empty while it shows none.
+PlayerNotice MessageShownBy(RufflePlayer& player);
+// The same, its three parts a line each, or empty.
+QString MessageTextShownBy(RufflePlayer& player);
 
 }  // namespace zingbox::test

@@ -7,7 +7,6 @@
 // nothing of its own (see reusable()).
 const zingbox = (() => {
   const stage = document.getElementById("stage");
-  const message = document.getElementById("message");
 
   // A movie could send texts of any length; longer ones are no command of a game, and
   // the program refuses them too. What a movie sends in one turn of the engine crosses the
@@ -62,13 +61,6 @@ const zingbox = (() => {
 
   function paintBackground() {
     stage.style.backgroundColor = chosenColor ? "#" + chosenColor : movieColor;
-  }
-
-  function showMessage(title, file, reason) {
-    document.getElementById("message-title").textContent = title;
-    document.getElementById("message-file").textContent = file;
-    document.getElementById("message-reason").textContent = reason;
-    message.hidden = false;
   }
 
   // Ruffle's readyState once a movie's header is read; an engine that stopped resets it.
@@ -137,19 +129,13 @@ const zingbox = (() => {
     return fresh;
   }
 
-  function load(url, file, number) {
+  function load(url, number) {
     sendCommands();  // the last movie's, under its own number
     movie = Number(number);
     movieRead = false;
     bridge.movieStarted(movie);
-    message.hidden = true;
     suspended = false;
     heldFrames.length = 0;  // the old movie's loop ends with it
-    if (!window.RufflePlayer || !window.RufflePlayer.newest()) {
-      showMessage("The Flash player cannot start.", "ruffle/ruffle.js",
-          "Its engine is missing or damaged. Reinstall the program to play the games.");
-      return;
-    }
     // The last engine's canvas keeps its pixels until the garbage collector comes by,
     // which can take a hundred loads; emptied, it holds nothing meanwhile.
     const oldCanvases = element ? Array.from(element.shadowRoot.querySelectorAll("canvas")) : [];
@@ -183,14 +169,8 @@ const zingbox = (() => {
     }, () => {
       if (lastLoad !== attempt) return;
       dropElement();
-      showMessage("This movie cannot be played.", file,
-          "The Flash player could not read it.");
+      bridge.movieUnreadable(movie);
     });
-  }
-
-  function showProblem(file, reason) {
-    dropElement();
-    showMessage("This movie cannot be played.", file, reason);
   }
 
   function setBackgroundColor(color) {
@@ -221,8 +201,8 @@ const zingbox = (() => {
     bridge = channel.objects.bridge;
     // Ready only if the page's other scripts all ran: a value that a failed script never
     // set cannot be read, and the program names the script that failed.
-    if (playerOptions && gamepads) bridge.pageReady();
+    if (playerOptions && gamepads) bridge.pageReady(Boolean(window.RufflePlayer && window.RufflePlayer.newest()));
   });
 
-  return { load, showProblem, setBackgroundColor, suspend, resume, focusMovie };
+  return { load, unload: dropElement, setBackgroundColor, suspend, resume, focusMovie };
 })();

@@ -1,10 +1,6 @@
-// The player comes back by itself from a dead renderer or a panicking engine, names what
-// keeps it from starting, and gets past a movie whose script never ends.
+// The player comes back by itself from a dead renderer or a panicking engine, and gets
+// past a movie whose script never ends.
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
 
@@ -31,7 +27,7 @@ class RecoveryTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void deadRendererComesBackUntilItDiesThreeTimesInAMinute() {
+  void deadRendererComesBackWithTheMovieAsItWas() {
     PlayerHarness harness;
     RufflePlayer& player = harness.Player();
     player.SetBGColor(u"99cc99");
@@ -52,47 +48,24 @@ class RecoveryTest : public QObject {
                             20000));
     ExpectHeldAtItsFirstFrame(harness);
     QVERIFY(harness.WaitForPixel({160, 120}, QColor(0x99, 0xcc, 0x99)));
-    QCOMPARE(MessageShownBy(player).Text(), QString());
+    QCOMPARE(MessageTextShownBy(player), QString());
     player.Play();
     QVERIFY(harness.WaitForCommand(Frame, "10"));
     QVERIFY(CountsOnFromOne(SinceFirstFrame(Reported(harness, Frame))));
-
-    // The third death within the minute: it says so, and a movie tries again.
-    QVERIFY(harness.KillRenderer() > 0);
-    QTRY_VERIFY_WITH_TIMEOUT(MessageShownBy(player).Text().contains("The Flash player stopped unexpectedly."), 20000);
-    QVERIFY2(MessageShownBy(player).Text().contains("folder\\counter.swf"), qPrintable(MessageShownBy(player).Text()));
-    QVERIFY(harness.LoadAndWaitFor("plain.swf", "started", "plain"));
-    QVERIFY(harness.WaitForPixel({160, 120}, QColor(0x20, 0x40, 0xff)));
-    QCOMPARE(MessageShownBy(player).Text(), QString());
   }
 
   void panickingEngineIsADeathOfThePlayer() {
     PlayerHarness harness;
     RufflePlayer& player = harness.Player();
     // A panic leaves the page's engine unusable: each brings a fresh page that plays the
-    // movie again from its start, until the third within the minute.
+    // movie again from its start, until the third within the minute. Then it says so, and
+    // the next movie tries again.
     QVERIFY(harness.LoadAndWaitFor("doubling.swf", "doubling", "start"));
-    QTRY_VERIFY_WITH_TIMEOUT(MessageShownBy(player).Text().contains("The Flash player stopped unexpectedly."), 55000);
+    QTRY_VERIFY_WITH_TIMEOUT(MessageTextShownBy(player).contains("The Flash player stopped unexpectedly."), 55000);
     QCOMPARE(harness.CountOf("doubling"), 3);
     QVERIFY(harness.LoadAndWaitFor("plain.swf", "started", "plain"));
     QVERIFY(harness.WaitForPixel({160, 120}, QColor(0x20, 0x40, 0xff)));
-  }
-
-  void damagedPlayerScriptIsNamed() {
-    QTemporaryDir program;
-    const QString playerFolder = QDir(program.path()).filePath("player");
-    QCOMPARE(QProcess::execute("cp", {"-r", PlayerHarness::ProgramFolder() + "/player", playerFolder}), 0);
-    // The page's script still runs without it, but cannot play a movie.
-    QFile script(QDir(playerFolder).filePath("options.js"));
-    QVERIFY(script.resize(script.size() / 2));  // cut off, as by a full disk
-
-    RufflePlayer player(nullptr, program.path());
-    player.resize(400, 300);
-    player.show();
-    player.SetMovie(PlayerHarness::MoviePath("plain.swf"));
-    QTRY_VERIFY_WITH_TIMEOUT(MessageShownBy(player).Text().contains("The Flash player cannot start."), 25000);
-    QVERIFY2(MessageShownBy(player).Text().contains(QDir::toNativeSeparators(script.fileName())),
-             qPrintable(MessageShownBy(player).Text()));
+    QCOMPARE(MessageTextShownBy(player), QString());
   }
 
   void movieStuckInItsScriptLetsTheNextMovieIn() {
@@ -103,7 +76,7 @@ class RecoveryTest : public QObject {
     QVERIFY(harness.WaitForCommand(Frame, "5", PastTheScriptLimitMs));
     // Then the buttons work as ever.
     ExpectStopPlayHoldsThenPlayGoesOn(harness);
-    QCOMPARE(MessageShownBy(harness.Player()).Text(), QString());
+    QCOMPARE(MessageTextShownBy(harness.Player()), QString());
   }
 };
 

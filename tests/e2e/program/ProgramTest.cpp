@@ -96,7 +96,7 @@ class ProgramTest : public QObject {
   QWidget* Control(const char* name) const { return form_->findChild<QWidget*>(name); }
   QString Label3() const { return form_->findChild<QLabel*>("Label3")->text(); }
   QMessageBox* ErrorBox() const { return form_->findChild<QMessageBox*>(ErrorBoundary::MessageBoxName); }
-  QString PlayerMessage() const { return test::MessageShownBy(*flash_).Text(); }
+  QString PlayerMessage() const { return test::MessageTextShownBy(*flash_); }
   std::map<QString, QRect> Layout() const {
     std::map<QString, QRect> places;
     for (const QWidget* child : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

@@ -32,7 +32,7 @@ class PlayerMemoryTest : public testing::Test {
 
 TEST_F(PlayerMemoryTest, WaitsForThePageThenSendsInOrder) {
   memory_.Colour("red;");
-  memory_.Movie("menu;", "menu");
+  memory_.Movie("menu;");
   memory_.Call("play;");
   RunAll();
   EXPECT_TRUE(batches_.empty());
@@ -45,7 +45,7 @@ TEST_F(PlayerMemoryTest, AFloodOfMoviesLeavesOneBatchAtATimeWithTheNewest) {
   memory_.PageReady();
   for (int command = 0; command < 1000; ++command) {
     memory_.Colour(QStringLiteral("colour%1;").arg(command));
-    memory_.Movie(QStringLiteral("game%1;").arg(command), {});
+    memory_.Movie(QStringLiteral("game%1;").arg(command));
     RunAll();  // each command in a turn of its own
   }
   ASSERT_EQ(batches_, std::vector<QString>{"colour0;game0;"});
@@ -59,8 +59,8 @@ TEST_F(PlayerMemoryTest, AFloodOfMoviesLeavesOneBatchAtATimeWithTheNewest) {
 TEST_F(PlayerMemoryTest, AMovieMakesTheCallsBeforeItMoot) {
   memory_.PageReady();
   memory_.Call("stop;");
-  memory_.Movie("menu;", "menu");
-  memory_.Movie("game;", "game");  // Restart passes through the menu
+  memory_.Movie("menu;");
+  memory_.Movie("game;");  // Restart passes through the menu
   memory_.Playback("play;");
   RunAll();
   EXPECT_EQ(batches_, std::vector<QString>{"game;play;"});
@@ -69,7 +69,7 @@ TEST_F(PlayerMemoryTest, AMovieMakesTheCallsBeforeItMoot) {
 TEST_F(PlayerMemoryTest, AFreshPageIsToldWhatTheProgramSaidLast) {
   memory_.PageReady();
   memory_.Colour("green;");
-  memory_.Movie("game;", "game");
+  memory_.Movie("game;");
   memory_.Playback("stop;");
   memory_.Call("focus;");
   RunAll();
@@ -80,9 +80,8 @@ TEST_F(PlayerMemoryTest, AFreshPageIsToldWhatTheProgramSaidLast) {
   memory_.PageLoading();
   memory_.PageReady();
   ASSERT_EQ(batches_, (std::vector<QString>{"green;game;stop;focus;", "blue;game;stop;"}));
-  EXPECT_EQ(memory_.MovieName(), "game");
 
-  memory_.Movie("menu;", "menu");  // plays: the stop was for the movie before
+  memory_.Movie("menu;");  // plays: the stop was for the movie before
   answerOfTheDeadPage();
   RunAll();
   EXPECT_EQ(batches_.size(), 2u) << "only the fresh page's answer lets the next batch go";
@@ -95,7 +94,7 @@ TEST_F(PlayerMemoryTest, AFreshPageIsToldWhatTheProgramSaidLast) {
 
 TEST_F(PlayerMemoryTest, AFailedPageKeepsNoCallsButIsToldEverythingIfItGetsReady) {
   memory_.Colour("green;");
-  memory_.Movie("game;", "game");
+  memory_.Movie("game;");
   memory_.PageFailed();
   memory_.Call("focus;");
   memory_.Playback("stop;");
