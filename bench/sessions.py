@@ -21,6 +21,8 @@ from screen import mark, picture_colour, spot
 import tempo
 
 PROBE_TIMEOUT_S = 30
+# A switch takes a fifth of a second; a game whose mark is never drawn costs only this.
+SWITCH_TIMEOUT_S = 10
 # Where and how large the launcher's client area opens on a desktop without a window manager.
 OPENING_ORIGIN = (309, 264)
 OPENING_CLIENT = (754, 621)
@@ -187,7 +189,7 @@ class Launcher(Session):
         first visible frame. Now and then the engine draws none of a game's first three
         frames, which hold its mark (its probe comes unusually soon then): the frame time is
         then None, and the probe alone says the movie came."""
-        self.screen.begin(PROBE_TIMEOUT_S, mark(self.player_centre(), movie))
+        self.screen.begin(SWITCH_TIMEOUT_S, mark(self.player_centre(), movie))
         xdotool("mousemove", "--sync", *place)
         clicked = time.monotonic() * 1000
         xdotool("click", "1")
